@@ -1,0 +1,29 @@
+# The front door: `make run` to play, `make test` to run every test headless.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
+
+.PHONY: run test build deps test-deps clean
+
+run: deps build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "quadrel: no display to open the game on (DISPLAY and WAYLAND_DISPLAY are unset)."; \
+		exit 1; \
+	fi
+	$(BUILD_DIR)/app/quadrel
+
+test: test-deps build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+build:
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+deps:
+	tools/install-deps build
+
+test-deps:
+	tools/install-deps test
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,114 @@
+#include "text.h"
+
+#include <QLocale>
+#include <QTextBoundaryFinder>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace Text {
+
+QString trim(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == u' ')
+        ++begin;
+    while (end > begin && text.at(end - 1) == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QStringList graphemes(const QString &text)
+{
+    QStringList result;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype start = 0;
+    for (qsizetype next = finder.toNextBoundary(); next != -1; next = finder.toNextBoundary()) {
+        if (next > start)
+            result.append(text.mid(start, next - start));
+        start = next;
+    }
+    return result;
+}
+
+qsizetype length(const QString &text)
+{
+    qsizetype count = 0;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype previous = 0;
+    for (qsizetype next = finder.toNextBoundary(); next != -1; next = finder.toNextBoundary()) {
+        if (next > previous)
+            ++count;
+        previous = next;
+    }
+    return count;
+}
+
+QString charAt(const QString &text, qsizetype position)
+{
+    const QStringList all = graphemes(text);
+    if (position < 1 || position > all.size())
+        return {};
+    return all.at(position - 1);
+}
+
+QString left(const QString &text, qsizetype count)
+{
+    if (count <= 0)
+        return {};
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype taken = 0;
+    qsizetype previous = 0;
+    for (qsizetype next = finder.toNextBoundary(); next != -1; next = finder.toNextBoundary()) {
+        if (next > previous && ++taken == count)
+            return text.left(next);
+        previous = next;
+    }
+    return text;
+}
+
+// Rounds the shortest decimal form of the number, so that 2.675 (stored as 2.67499...)
+// still rounds up the way a player reading "2.675" expects.
+QString format00(double number)
+{
+    if (!std::isfinite(number))
+        return QString::number(number);
+
+    char buffer[400];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(number),
+                                            std::chars_format::fixed);
+    if (error != std::errc())
+        return QString::number(number, 'f', 2);
+    std::string digits(buffer, end);
+
+    const std::size_t point = digits.find('.');
+    std::string whole = point == std::string::npos ? digits : digits.substr(0, point);
+    std::string fraction = point == std::string::npos ? std::string() : digits.substr(point + 1);
+    fraction.resize(std::max<std::size_t>(fraction.size(), 3), '0');
+
+    std::string kept = whole + fraction.substr(0, 2);
+    if (fraction[2] >= '5') {
+        int i = int(kept.size()) - 1;
+        while (i >= 0 && kept[i] == '9')
+            kept[i--] = '0';
+        if (i >= 0)
+            ++kept[i];
+        else
+            kept.insert(kept.begin(), '1');
+    }
+    kept.insert(kept.size() - 2, 1, '.');
+
+    const bool zero = kept.find_first_not_of("0.") == std::string::npos;
+    return QString::fromLatin1((number < 0 && !zero ? "-" : "") + kept);
+}
+
+QString format00(const QString &text)
+{
+    bool ok = false;
+    const double number = QLocale::c().toDouble(text.trimmed(), &ok);
+    return ok ? format00(number) : text;
+}
+
+} // namespace Text
