@@ -1,0 +1,10 @@
+#ifndef EYEICON_H
+#define EYEICON_H
+
+#include <QImage>
+
+// The program icon: a close-up of a human eye with a bright green iris on
+// grey skin, drawn as vector shapes so that every size is sharp.
+QImage drawEyeIcon(int size);
+
+#endif
