@@ -1,0 +1,39 @@
+#include "clock.h"
+#include "rurovivoze.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt aborts with a long plugin message when it cannot reach a display; say it in one line.
+bool displayConfigured()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+            || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!displayConfigured()) {
+        std::fputs("quadrel: no display to open the game on (DISPLAY is not set).\n", stderr);
+        return EXIT_FAILURE;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quadrel"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quadrel.Quadrel"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/quadrel.png")));
+
+    Clock::game(); // the time of day is read once, now; the game clock runs from here
+
+    rurOvivoze window;
+    window.Form_Load();
+    window.show();
+    return app.exec();
+}

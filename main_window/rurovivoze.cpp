@@ -1,0 +1,248 @@
+// The board's event procedures, in the order a game runs through them.
+
+#include "rurovivoze.h"
+
+#include "clock.h"
+#include "dialogs.h"
+#include "end.h"
+#include "frmgetword.h"
+#include "guessmarking.h"
+#include "text.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringList>
+#include <QTimer>
+
+namespace {
+
+const QString lineBreak = QStringLiteral("\r\n");
+
+// Captions keep "\r\n" as the game writes them; Qt breaks lines on "\n" alone.
+void setCaption(QLabel *label, const QString &caption)
+{
+    QString shown = caption;
+    label->setText(shown.replace(lineBreak, QStringLiteral("\n")));
+}
+
+} // namespace
+
+// Prepares the board for a game: at start-up, and again from New Game.
+void rurOvivoze::Form_Load()
+{
+    LstUsed->clear();
+    LstUsed->addItem(QString());
+    LblGuess->clear();
+    for (QLabel *label : LblUser1)
+        label->clear();
+    QFont timeFont = lblTime->font();
+    timeFont.setPointSizeF(12);
+    lblTime->setFont(timeFont);
+    gCounter = 0;
+    for (QLineEdit *box : TxtLet1)
+        box->setText(QString());
+
+    if (Play1.isEmpty()) {
+        while (Play1.isEmpty())
+            Play1 = inputBox(QStringLiteral("Enter the name of Player 1:"),
+                             QStringLiteral("Player 1"), QStringLiteral("Player 1"));
+        while (Play2.isEmpty())
+            Play2 = inputBox(QStringLiteral("Enter the name of Player 2:"),
+                             QStringLiteral("Player 2"), QStringLiteral("Player 2"));
+    }
+
+    firstime = firstime + 1;
+    if (firstime != 1) {
+        frmGetWord &dialog = getWordDialog();
+        dialog.showCentred();
+        dialog.Text1->setFocus();
+        hide();
+    } else {
+        CmdTry->setEnabled(false);
+        Timer1->stop();
+        for (QLineEdit *box : TxtLet1)
+            box->setEnabled(false);
+    }
+
+    setCaption(Label1, QStringLiteral("This Game:") + lineBreak + lineBreak + Play1
+                               + QStringLiteral(" chooses;") + lineBreak + Play2
+                               + QStringLiteral(" guesses."));
+}
+
+void rurOvivoze::mnuNew_Click()
+{
+    Timer1->stop();
+    for (QLabel *label : LblLet1)
+        label->clear();
+    CmdTry->setEnabled(true);
+    for (QLineEdit *box : TxtLet1)
+        box->setText(QString());
+    for (QLineEdit *box : TxtLet1)
+        box->setEnabled(true);
+
+    if (firstime != 1) {
+        keep = messageBox(QStringLiteral("     Use the SAME player names?"), Dialogs::YesNo,
+                          QStringLiteral("Keep Player Names?"));
+    } else {
+        TxtLet1[0]->setFocus();
+        Form_Load();
+    }
+
+    if (keep == Dialogs::Yes) {
+        switch_ = Play1;
+        Play1 = Play2;
+        Play2 = switch_.value();
+        TxtLet1[0]->setFocus();
+        Form_Load();
+    } else if (keep == Dialogs::No) {
+        Play1.clear();
+        Play2.clear();
+        TxtLet1[0]->setFocus();
+        Form_Load();
+    }
+}
+
+void rurOvivoze::Command2_Click()
+{
+    mnuNew_Click();
+}
+
+void rurOvivoze::TxtLet1_KeyPress(int Index, int KeyAscii)
+{
+    // Only Backspace is acted on; the box still applies every key afterwards.
+    if (KeyAscii != 8 || Index == 0)
+        return;
+    if (!TxtLet1[Index]->text().isEmpty())
+        TxtLet1[Index]->setText(QString());
+    else
+        TxtLet1[Index - 1]->setFocus();
+}
+
+// Keeps each box to one character and moves the focus on once it holds one.
+void rurOvivoze::TxtLet1_Change(int Index)
+{
+    if (Text::length(TxtLet1[Index]->text()) > 1)
+        TxtLet1[Index]->setText(QString());
+
+    if (Text::length(TxtLet1[Index]->text()) != 1)
+        return;
+    if (Index == 3) {
+        if (CmdTry->isEnabled())
+            CmdTry->setFocus();
+    } else {
+        TxtLet1[Index + 1]->setFocus();
+    }
+}
+
+void rurOvivoze::TxtLet1_GotFocus(int Index)
+{
+    TxtLet1[Index]->setText(QString());
+}
+
+void rurOvivoze::CmdTry_Click()
+{
+    for (gCounter = 0; gCounter <= 3; gCounter = gCounter + 1) {
+        if (Text::trim(TxtLet1[gCounter]->text()).isEmpty()) {
+            messageBox(QStringLiteral("Please enter a FULL four-letter word."));
+            return;
+        }
+    }
+
+    for (gCounter = 0; gCounter <= 3; gCounter = gCounter + 1)
+        LblLet1[gCounter]->clear();
+    user = TxtLet1[0]->text() + TxtLet1[1]->text() + TxtLet1[2]->text() + TxtLet1[3]->text();
+
+    if (IsFullMatch(word, user)) {
+        CmdTry->setEnabled(false);
+        Timer1->stop();
+        for (gCounter = 0; gCounter <= 3; gCounter = gCounter + 1) {
+            TxtLet1[gCounter]->setText(QString());
+            TxtLet1[gCounter]->setEnabled(false);
+            LblLet1[gCounter]->clear();
+        }
+        const QString time = Text::format00(lblTime->text());
+        messageBox(QStringLiteral("          You Guessed It!") + lineBreak
+                   + QStringLiteral("          Congratulations!") + lineBreak
+                   + QStringLiteral("Your time was ") + time + QStringLiteral(" seconds."));
+        return;
+    }
+
+    for (gCounter = 0; gCounter <= 3; gCounter = gCounter + 1)
+        LblUser1[gCounter]->setText(TxtLet1[gCounter]->text());
+    const Marking marking = MarkGuess(word, { TxtLet1[0]->text(), TxtLet1[1]->text(),
+                                              TxtLet1[2]->text(), TxtLet1[3]->text() });
+    for (gCounter = 0; gCounter <= 3; gCounter = gCounter + 1)
+        LblLet1[gCounter]->setText(markText(marking[gCounter]));
+    for (QLineEdit *box : TxtLet1)
+        box->setText(QString());
+
+    QString row = user.value().toUpper() + QStringLiteral(" - ");
+    for (QLabel *mark : LblLet1)
+        row += mark->text();
+    // Newest first; the empty row every game starts with stays last.
+    LstUsed->insertItem(0, row);
+    LblGuess->setText(QString::number(LstUsed->count() - 1));
+    TxtLet1[0]->setFocus();
+}
+
+// The time is recomputed from the clock at every tick, never counted in ticks.
+void rurOvivoze::Timer1_Timer()
+{
+    gTime = Clock::elapsed(realTime, Clock::game().now());
+    lblTime->setText(Text::format00(gTime));
+}
+
+void rurOvivoze::mnuHow_Click()
+{
+    const QStringList lines = {
+        Play2 + QStringLiteral(", it is your job to try to guess"),
+        QStringLiteral("the word that ") + Play1 + QStringLiteral(" enters."),
+        QString(),
+        QStringLiteral("--If you see an 'I' in the box, then you have"),
+        QStringLiteral("   guessed a correct letter in the correct spot."),
+        QString(),
+        QStringLiteral("--If you see an 'O' in the box, then you have"),
+        QStringLiteral("   guessed a correct letter, but it is in the wrong spot."),
+        QString(),
+        QStringLiteral("--If you see an 'X' in the box, then you have"),
+        QStringLiteral("   guessed a letter that is not in the word."),
+        QString(),
+        Play1 + QStringLiteral(", to enter a word for ") + Play2 + QStringLiteral(" to guess,"),
+        QStringLiteral("press Ctrl+N or use the menu bar or button."),
+    };
+    messageBox(lines.join(lineBreak));
+}
+
+void rurOvivoze::mnuAbout_Click()
+{
+    // The version sits in the last sentence so that its point is not taken for a full stop.
+    messageBox(QStringLiteral(
+            "Quadrel is a word game for two players who share one computer.  One player "
+            "secretly chooses a word of four characters, and the other tries to find it.  "
+            "Under every wrong guess the marks I, O and X tell which characters are in place, "
+            "which belong elsewhere and which do not occur at all.  The clock runs until the "
+            "word is found, so be quick as well as clever: this is Quadrel version 1.00."));
+}
+
+void rurOvivoze::LblCheat_Click()
+{
+    messageBox(QStringLiteral("The word is ") + word.value() + QStringLiteral("."));
+}
+
+void rurOvivoze::Command1_Click()
+{
+    endProgram();
+}
+
+void rurOvivoze::mnuExit_Click()
+{
+    endProgram();
+}
+
+void rurOvivoze::Form_Unload(int &Cancel)
+{
+    Q_UNUSED(Cancel);
+    endProgram();
+}

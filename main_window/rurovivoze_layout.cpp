@@ -1,0 +1,298 @@
+// The board as built: every control at its place, the menus, and which Qt signal or event
+// raises which event procedure.
+
+#include "rurovivoze.h"
+
+#include "frmgetword.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+QFont serif(qreal pointSize, bool bold = false)
+{
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+// Qt has no "menu background" role of its own; the palette Qt gives menus is the closest.
+QColor menuBackground()
+{
+    return QApplication::palette("QMenu").color(QPalette::Window);
+}
+
+// Stands in for the classic "inactive border" grey, a shade apart from the dialog face.
+QColor inactiveBorder()
+{
+    return QApplication::palette().color(QPalette::Midlight);
+}
+
+QLabel *boardLabel(QWidget *parent, const QString &caption, const QRect &geometry,
+                   const QFont &font, const QColor &background, const QString &description)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, background);
+    label->setPalette(palette);
+    label->setAccessibleDescription(description);
+    return label;
+}
+
+QFrame *line(QWidget *parent, int x1, int y, int x2)
+{
+    auto *frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    frame->setLineWidth(1);
+    frame->setGeometry(twips(x1, y, x2 - x1, 15));
+    return frame;
+}
+
+QPushButton *button(QWidget *parent, const QString &caption, const QRect &geometry)
+{
+    auto *push = new QPushButton(caption, parent);
+    push->setGeometry(geometry);
+    push->setFont(serif(12));
+    push->setAutoDefault(false);
+    return push;
+}
+
+} // namespace
+
+rurOvivoze::rurOvivoze(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Quadrel"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/quadrel.png")));
+    createControls();
+    createMenus();
+    wireEvents();
+
+    // Fixed single border: the window keeps the size of its menu bar and client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen *screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+rurOvivoze::~rurOvivoze() = default;
+
+frmGetWord &rurOvivoze::getWordDialog()
+{
+    if (!m_getWord)
+        m_getWord = std::make_unique<frmGetWord>(*this);
+    return *m_getWord;
+}
+
+void rurOvivoze::createControls()
+{
+    auto *board = new QWidget(this);
+    board->setFixedSize(3585 / 15, 7470 / 15);
+    setCentralWidget(board);
+
+    const QColor menu = menuBackground();
+    const QColor inactive = inactiveBorder();
+
+    Image1 = new QLabel(board);
+    Image1->setGeometry(twips(600, 0, 2430, 1230));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/title.bmp")));
+    Image1->setAccessibleName(QStringLiteral("Quadrel"));
+    Image1->setAccessibleDescription(QStringLiteral("Title picture"));
+
+    for (int i = 0; i < 4; ++i) {
+        const int left = 360 + 480 * i;
+        const QString number = QString::number(i + 1);
+
+        auto *box = new QLineEdit(board);
+        box->setGeometry(twips(left, 1320, 375, 375));
+        box->setFont(serif(12));
+        box->setAlignment(Qt::AlignCenter);
+        box->setAccessibleName(QStringLiteral("Letter ") + number);
+        box->setAccessibleDescription(QStringLiteral("Letter %1 of your guess").arg(number));
+        TxtLet1[i] = box;
+
+        LblUser1[i] = boardLabel(board, QString(), twips(left, 1920, 375, 375), serif(12), menu,
+                                 QStringLiteral("Letter %1 of the last guess").arg(number));
+        LblLet1[i] = boardLabel(board, QString(), twips(left, 2400, 375, 375), serif(14.25), menu,
+                                QStringLiteral("Mark for letter %1").arg(number));
+    }
+
+    CmdTry = button(board, QStringLiteral("Try!"), twips(2280, 1320, 975, 375));
+    CmdTry->setAccessibleDescription(QStringLiteral("Try the guess"));
+    Line1 = line(board, 360, 1800, 3240);
+    LblLast = boardLabel(board, QStringLiteral("Guess:"), twips(2280, 1920, 975, 375), serif(12),
+                         menu, QStringLiteral("Title of the last guess row"));
+    LblResult = boardLabel(board, QStringLiteral("Result:"), twips(2280, 2400, 975, 375),
+                           serif(12), menu, QStringLiteral("Title of the marks row"));
+    Line2 = line(board, 360, 2880, 3240);
+    lblTime = boardLabel(board, QStringLiteral("0.00"), twips(360, 3000, 1815, 375), serif(12),
+                         inactive, QStringLiteral("Time"));
+    LblTimeTitle = boardLabel(board, QStringLiteral("Time:"), twips(2280, 3000, 975, 375),
+                              serif(12), inactive, QStringLiteral("Title of the time"));
+    LblUsedWords = boardLabel(board, QStringLiteral("Used Words:"), twips(120, 3480, 2295, 375),
+                              serif(12), menu, QStringLiteral("Title of the used words list"));
+
+    LstUsed = new QListWidget(board);
+    LstUsed->setGeometry(twips(120, 3840, 2295, 1170));
+    LstUsed->setFont(serif(12));
+    LstUsed->setUniformItemSizes(true);
+    QPalette listPalette = LstUsed->palette();
+    listPalette.setColor(QPalette::Base, menu);
+    LstUsed->setPalette(listPalette);
+    LstUsed->setAccessibleName(QStringLiteral("Used words"));
+    LstUsed->setAccessibleDescription(QStringLiteral("Wrong guesses with their marks, newest first"));
+
+    LblGuessTitle = boardLabel(board, QStringLiteral(" Number of Guesses:"),
+                               twips(2520, 3480, 975, 855), serif(9.75), menu,
+                               QStringLiteral("Title of the number of guesses"));
+    LblGuess = boardLabel(board, QString(), twips(2640, 4320, 735, 375), serif(9.75, true), menu,
+                          QStringLiteral("Number of guesses"));
+
+    // No border, caption or colour: a spot that shows nothing but still takes clicks.
+    LblCheat = new QLabel(board);
+    LblCheat->setGeometry(twips(2880, 4680, 255, 255));
+    LblCheat->setFont(serif(8.25));
+    LblCheat->setAccessibleDescription(QStringLiteral("Reveals the word"));
+
+    Command1 = button(board, QStringLiteral("E&xit"), twips(2520, 4920, 975, 375));
+    Command1->setAccessibleDescription(QStringLiteral("End the program"));
+    Command2 = button(board, QStringLiteral("Press Ctrl+N to start a New Game"),
+                      twips(120, 5400, 3375, 495));
+    Command2->setAccessibleDescription(QStringLiteral("Start a new game"));
+    Label1 = boardLabel(board, QStringLiteral("This Game:"), twips(120, 6000, 3375, 1335),
+                        serif(12, true), menu, QStringLiteral("Who chooses and who guesses"));
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1);
+    Timer1->setTimerType(Qt::PreciseTimer);
+
+    const std::array<QWidget *, 8> tabOrder = { TxtLet1[0], TxtLet1[1], TxtLet1[2], TxtLet1[3],
+                                                CmdTry,     Command2,   LstUsed,    Command1 };
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void rurOvivoze::createMenus()
+{
+    MnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuNew = MnuFile->addAction(QStringLiteral("&New Game"));
+    mnuNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    MnuSep = MnuFile->addSeparator();
+    mnuExit = MnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    MnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHow = MnuHelp->addAction(QStringLiteral("&How to Play Quadrel"));
+    mnuHow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuAbout = MnuHelp->addAction(QStringLiteral("&About Quadrel"));
+    mnuAbout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+}
+
+void rurOvivoze::wireEvents()
+{
+    connect(mnuNew, &QAction::triggered, this, &rurOvivoze::mnuNew_Click);
+    connect(mnuExit, &QAction::triggered, this, &rurOvivoze::mnuExit_Click);
+    connect(mnuHow, &QAction::triggered, this, &rurOvivoze::mnuHow_Click);
+    connect(mnuAbout, &QAction::triggered, this, &rurOvivoze::mnuAbout_Click);
+    connect(Command1, &QPushButton::clicked, this, &rurOvivoze::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &rurOvivoze::Command2_Click);
+    connect(CmdTry, &QPushButton::clicked, this, &rurOvivoze::CmdTry_Click);
+    connect(Timer1, &QTimer::timeout, this, &rurOvivoze::Timer1_Timer);
+    for (int i = 0; i < 4; ++i) {
+        connect(TxtLet1[i], &QLineEdit::textChanged, this, [this, i] { TxtLet1_Change(i); });
+        TxtLet1[i]->installEventFilter(this); // KeyPress, GotFocus, keys the menus own, Enter
+    }
+    for (QWidget *widget : std::initializer_list<QWidget *>{ LstUsed, CmdTry, Command1, Command2 })
+        widget->installEventFilter(this); // Enter
+    LblCheat->installEventFilter(this);   // Click
+}
+
+int rurOvivoze::letterBoxIndex(const QObject *object) const
+{
+    for (int i = 0; i < 4; ++i) {
+        if (TxtLet1[i] == object)
+            return i;
+    }
+    return -1;
+}
+
+bool rurOvivoze::eventFilter(QObject *watched, QEvent *event)
+{
+    const int box = letterBoxIndex(watched);
+
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // QLineEdit claims Ctrl+X, Ctrl+A and others for editing; here the menus win.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction *action : { mnuNew, mnuExit, mnuHow, mnuAbout }) {
+            if (box >= 0 && action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+        break;
+    }
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // A main window has no default button of its own: Enter presses "Try!" from
+            // the letter boxes and the list, and any other button presses itself.
+            if (auto *push = qobject_cast<QPushButton *>(watched))
+                push->click();
+            else if (CmdTry->isEnabled())
+                CmdTry->click();
+            return true;
+        }
+        if (box >= 0) {
+            if (key->key() == Qt::Key_Backspace)
+                TxtLet1_KeyPress(box, 8);
+            else if (!key->text().isEmpty())
+                TxtLet1_KeyPress(box, key->text().at(0).unicode());
+        }
+        break;
+    }
+    case QEvent::FocusIn:
+        if (box >= 0)
+            TxtLet1_GotFocus(box);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == LblCheat
+            && LblCheat->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+            LblCheat_Click();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void rurOvivoze::closeEvent(QCloseEvent *event)
+{
+    int Cancel = 0;
+    Form_Unload(Cancel);
+    if (Cancel)
+        event->ignore();
+}
