@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: run test build deps test-deps clean
+.PHONY: run test build deps test-deps screenshots clean
 
 run: deps build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -19,10 +19,18 @@ build:
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# Pictures of both windows under Xvfb, for the README.
+screenshots: test-deps build
+	tools/screenshots $(BUILD_DIR)
+
 deps:
 	tools/install-deps build
 
-test-deps:
+test-# Pictures of both windows under Xvfb, for the README.
+screenshots: test-deps build
+	tools/screenshots $(BUILD_DIR)
+
+deps:
 	tools/install-deps test
 
 clean:
