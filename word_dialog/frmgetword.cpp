@@ -59,6 +59,7 @@ void frmGetWord::cmdDone_Click()
     Text1->setText(QString());
     hide();
     rurOvivoze_.show();
+    rurOvivoze_.activateWindow();
     rurOvivoze_.gTime = 0;
     rurOvivoze_.realTime = Clock::game().now();
     rurOvivoze_.Timer1->start();

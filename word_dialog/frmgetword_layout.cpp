@@ -129,7 +129,9 @@ bool frmGetWord::eventFilter(QObject *watched, QEvent *event)
 
 bool frmGetWord::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // Showing the dialog activates it; the window system may report the activation later,
+    // or not at all without a window manager, so the prompt is refreshed on both.
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
         Form_Activate();
     else if (event->type() == QEvent::FocusIn)
         Form_GotFocus();
