@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: run test build deps test-deps screenshots clean
+.PHONY: run test build deps test-deps screenshots package clean
 
 run: deps build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -23,12 +23,22 @@ build:
 screenshots: test-deps build
 	tools/screenshots $(BUILD_DIR)
 
+# A Debian package of the game, in the build folder (dpkg-dev works out its dependencies).
+package: deps build
+	tools/install-deps package
+	cd $(BUILD_DIR) && cpack -G DEB
+
 deps:
 	tools/install-deps build
 
 test-# Pictures of both windows under Xvfb, for the README.
 screenshots: test-deps build
 	tools/screenshots $(BUILD_DIR)
+
+# A Debian package of the game, in the build folder (dpkg-dev works out its dependencies).
+package: deps build
+	tools/install-deps package
+	cd $(BUILD_DIR) && cpack -G DEB
 
 deps:
 	tools/install-deps test
