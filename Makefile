@@ -6,8 +6,8 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 .PHONY: run test build deps test-deps screenshots package clean
 
 run: deps build
-	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-		echo "quadrel: no display to open the game on (DISPLAY and WAYLAND_DISPLAY are unset)."; \
+	@if [ -z "$$WAYLAND_DISPLAY" ] && ! xdpyinfo >/dev/null 2>&1; then \
+		echo "quadrel: no display can be reached (DISPLAY is '$$DISPLAY'); start the game from a desktop session."; \
 		exit 1; \
 	fi
 	$(BUILD_DIR)/app/quadrel
@@ -31,16 +31,7 @@ package: deps build
 deps:
 	tools/install-deps build
 
-test-# Pictures of both windows under Xvfb, for the README.
-screenshots: test-deps build
-	tools/screenshots $(BUILD_DIR)
-
-# A Debian package of the game, in the build folder (dpkg-dev works out its dependencies).
-package: deps build
-	tools/install-deps package
-	cd $(BUILD_DIR) && cpack -G DEB
-
-deps:
+test-deps:
 	tools/install-deps test
 
 clean:
