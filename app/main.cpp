@@ -29,6 +29,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quadrel.Quadrel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/quadrel.png")));
+    // Every way out goes through the game's own exit; a moment with no window shown (between
+    // the name boxes, or while the board hides for word entry) must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     Clock::game(); // the time of day is read once, now; the game clock runs from here
 

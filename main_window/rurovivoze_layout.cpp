@@ -244,11 +244,12 @@ bool rurOvivoze::eventFilter(QObject *watched, QEvent *event)
 
     switch (event->type()) {
     case QEvent::ShortcutOverride: {
-        // QLineEdit claims Ctrl+X, Ctrl+A and others for editing; here the menus win.
+        // Letter boxes claim Ctrl+X and Ctrl+A for editing, the list Ctrl+A for selecting;
+        // on this board the menus win.
         const auto *key = static_cast<QKeyEvent *>(event);
         const QKeySequence pressed(key->keyCombination());
         for (const QAction *action : { mnuNew, mnuExit, mnuHow, mnuAbout }) {
-            if (box >= 0 && action->shortcut() == pressed) {
+            if (action->shortcut() == pressed) {
                 event->ignore();
                 return true;
             }
