@@ -57,11 +57,13 @@ private slots:
     void tenThousandWrongGuesses();
 
 private:
-    // Names answered, first New Game, the word accepted: the guesser's turn.
+    // Names answered and the first New Game asked for: the chooser's turn.
+    frmGetWord &openWordEntry(rurOvivoze &window, ScriptedDialogs &dialogs);
+    // ... and the word accepted: the guesser's turn.
     void startGame(rurOvivoze &window, ScriptedDialogs &dialogs, const QString &word);
 };
 
-void TestBadInput::startGame(rurOvivoze &window, ScriptedDialogs &dialogs, const QString &word)
+frmGetWord &TestBadInput::openWordEntry(rurOvivoze &window, ScriptedDialogs &dialogs)
 {
     dialogs.answerInputs({ QStringLiteral("Ann"), QStringLiteral("Bob") });
     window.Form_Load();
@@ -69,9 +71,15 @@ void TestBadInput::startGame(rurOvivoze &window, ScriptedDialogs &dialogs, const
     activate(&window);
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
     frmGetWord &dialog = window.getWordDialog();
-    QVERIFY(dialog.isVisible());
     activate(&dialog);
     dialog.Text1->setFocus();
+    return dialog;
+}
+
+void TestBadInput::startGame(rurOvivoze &window, ScriptedDialogs &dialogs, const QString &word)
+{
+    frmGetWord &dialog = openWordEntry(window, dialogs);
+    QVERIFY(dialog.isVisible());
     typeText(word);
     QTest::keyClick(dialog.Text1, Qt::Key_Return);
     QVERIFY(window.isVisible());
@@ -147,16 +155,8 @@ void TestBadInput::wordsTakenAsTyped()
     ScriptedDialogs dialogs;
     EndCounter end;
     rurOvivoze window;
-    dialogs.answerInputs({ QStringLiteral("Ann"), QStringLiteral("Bob") });
-    window.Form_Load();
-    window.show();
-    activate(&window);
-    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-    frmGetWord &dialog = window.getWordDialog();
-    activate(&dialog);
-    dialog.Text1->setFocus();
-    for (const QString &character : QStringList{ typed })
-        typeText(character);
+    frmGetWord &dialog = openWordEntry(window, dialogs);
+    typeText(typed);
     QTest::keyClick(dialog.Text1, Qt::Key_Return);
 
     if (stored.isEmpty()) {
@@ -179,16 +179,9 @@ void TestBadInput::hugePasteIntoWordEntry()
     ScriptedDialogs dialogs;
     EndCounter end;
     rurOvivoze window;
-    dialogs.answerInputs({ QStringLiteral("Ann"), QStringLiteral("Bob") });
-    window.Form_Load();
-    window.show();
-    activate(&window);
-    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-    frmGetWord &dialog = window.getWordDialog();
-    activate(&dialog);
+    frmGetWord &dialog = openWordEntry(window, dialogs);
 
     QApplication::clipboard()->setText(QStringLiteral("wxyz") + QString(1 << 20, u'q'));
-    dialog.Text1->setFocus();
     QTest::keyClick(dialog.Text1, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(dialog.Text1->text(), QStringLiteral("wxyz"));
     QTest::keyClick(dialog.Text1, Qt::Key_Return);
