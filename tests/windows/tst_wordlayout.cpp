@@ -1,0 +1,290 @@
+// The word entry dialog as built: a borderless strip with the banner on top and the masked
+// entry, its prompt and the two buttons below, each at its pixel place with its font.
+
+#include "controlnames.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QScreen>
+#include <QTest>
+
+#include <memory>
+
+class TestWordLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void controls_data();
+    void controls();
+    void dialog();
+    void banner();
+    void shapesFrameWithoutFilling_data();
+    void shapesFrameWithoutFilling();
+    void prompt();
+    void entryIsMasked_data();
+    void entryIsMasked();
+    void buttons();
+    void focusChain();
+    void tabKeys_data();
+    void tabKeys();
+
+private:
+    void showActive();
+
+    std::unique_ptr<rurOvivoze> m_window;
+    frmGetWord *m_dialog = nullptr;
+    QHash<QString, QObject *> m_controls;
+};
+
+void TestWordLayout::init()
+{
+    m_window = std::make_unique<rurOvivoze>();
+    m_window->Play1 = QStringLiteral("Ann");
+    m_dialog = &m_window->getWordDialog();
+    m_controls = wordDialogControls(*m_dialog);
+}
+
+void TestWordLayout::cleanup()
+{
+    m_controls.clear();
+    m_dialog = nullptr;
+    m_window.reset();
+}
+
+void TestWordLayout::showActive()
+{
+    m_dialog->showCentred();
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+}
+
+void TestWordLayout::controls_data()
+{
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("geometry"); // pixels in the parent's client area
+    QTest::addColumn<QString>("family"); // empty: draws no text
+    QTest::addColumn<double>("pointSize");
+    QTest::addColumn<bool>("bold");
+
+    const QString sans = QStringLiteral("Liberation Sans");
+    const QString serif = QStringLiteral("Liberation Serif");
+    QTest::newRow("Picture1") << "dialog" << QRect(0, 0, 497, 57) << QString() << 0.0 << false;
+    QTest::newRow("Shape1") << "Picture1" << QRect(0, 0, 497, 57) << QString() << 0.0 << false;
+    QTest::newRow("ShpBorder") << "dialog" << QRect(0, 56, 497, 41) << QString() << 0.0 << false;
+    QTest::newRow("LblWord") << "dialog" << QRect(8, 68, 316, 25) << sans << 9.75 << true;
+    QTest::newRow("Text1") << "dialog" << QRect(328, 63, 40, 27) << sans << 12.0 << true;
+    QTest::newRow("cmdDone") << "dialog" << QRect(374, 64, 57, 25) << serif << 12.0 << true;
+    QTest::newRow("cmdQuit") << "dialog" << QRect(437, 64, 57, 25) << serif << 12.0 << true;
+}
+
+void TestWordLayout::controls()
+{
+    QFETCH(QString, parent);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, family);
+    QFETCH(double, pointSize);
+    QFETCH(bool, bold);
+
+    QWidget *widget = namedWidget(m_controls, QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(widget);
+    QWidget *expectedParent = parent == QLatin1String("dialog")
+            ? static_cast<QWidget *>(m_dialog)
+            : namedWidget(m_controls, parent);
+    QCOMPARE(widget->parentWidget(), expectedParent);
+    QCOMPARE(widget->geometry(), geometry);
+    QVERIFY(widget->isEnabled());
+    QVERIFY(widget->isVisibleTo(m_dialog));
+
+    if (!family.isEmpty()) {
+        const QFont font = widget->font();
+        QCOMPARE(QFontInfo(font).family(), family);
+        QCOMPARE(font.pointSizeF(), pointSize);
+        QCOMPARE(font.bold(), bold);
+        QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+    }
+}
+
+void TestWordLayout::dialog()
+{
+    QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Quadrel"));
+    QVERIFY(!m_dialog->windowIcon().isNull());
+    QVERIFY(m_dialog->isWindow());
+    QVERIFY(m_dialog->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY2(!m_dialog->parentWidget(), "the dialog stays when the board is hidden");
+    showActive();
+
+    // No frame: the client area is the whole window.
+    QCOMPARE(m_dialog->size(), QSize(498, 97));
+    QCOMPARE(m_dialog->frameGeometry(), m_dialog->geometry());
+    QCOMPARE(m_dialog->minimumSize(), QSize(498, 97));
+    QCOMPARE(m_dialog->maximumSize(), QSize(498, 97));
+    m_dialog->resize(600, 200);
+    QCOMPARE(m_dialog->size(), QSize(498, 97));
+
+    const QRect screen = m_dialog->screen()->availableGeometry();
+    const QPoint offset = m_dialog->geometry().center() - screen.center();
+    QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1,
+             "the dialog is not centred on the screen");
+}
+
+// Drawn at its natural size from the top-left corner; only the one-pixel frame of Shape1
+// lies over its edge.
+void TestWordLayout::banner()
+{
+    const QPixmap picture = m_dialog->Picture1->pixmap();
+    QCOMPARE(picture.size(), QSize(497, 57));
+    QCOMPARE(m_dialog->Picture1->size(), picture.size());
+
+    const QImage expected = picture.toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = m_dialog->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), expected.size());
+    const QRect inside(1, 1, 495, 55);
+    QCOMPARE(shown.copy(inside), expected.copy(inside));
+}
+
+void TestWordLayout::shapesFrameWithoutFilling_data()
+{
+    QTest::addColumn<QRect>("outline");    // in the dialog
+    QTest::addColumn<QPoint>("inside");   // a point in the outline that the shape must not paint
+
+    QTest::newRow("Shape1") << QRect(0, 0, 497, 57) << QPoint(30, 30);
+    QTest::newRow("ShpBorder") << QRect(0, 56, 497, 41) << QPoint(3, 60);
+}
+
+void TestWordLayout::shapesFrameWithoutFilling()
+{
+    QFETCH(QRect, outline);
+    QFETCH(QPoint, inside);
+
+    auto *shape = namedWidget<QFrame>(m_controls, QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(shape);
+    const QImage with = m_dialog->grab().toImage();
+    const QColor ink = QApplication::palette().color(QPalette::WindowText);
+    for (const QPoint &corner : { outline.topLeft(), outline.topRight(), outline.bottomLeft(),
+                                  outline.bottomRight(),
+                                  QPoint(outline.center().x(), outline.top()),
+                                  QPoint(outline.center().x(), outline.bottom()),
+                                  QPoint(outline.left(), outline.center().y()),
+                                  QPoint(outline.right(), outline.center().y()) })
+        QCOMPARE(with.pixelColor(corner), ink);
+
+    shape->hide();
+    const QImage without = m_dialog->grab().toImage();
+    shape->show();
+    QCOMPARE(with.pixelColor(inside), without.pixelColor(inside));
+}
+
+void TestWordLayout::prompt()
+{
+    QLabel *prompt = m_dialog->LblWord;
+    QCOMPARE(prompt->text(), QStringLiteral("Ann, enter a four-letter word:"));
+    QCOMPARE(prompt->textFormat(), Qt::PlainText);
+    QVERIFY(prompt->alignment() & Qt::AlignRight);
+    QCOMPARE(prompt->frameShape(), QFrame::NoFrame);
+
+    // Right-aligned on light grey: the left end is bare background, the text ends near the
+    // right edge, just left of the entry.
+    const QImage shown = prompt->grab().toImage();
+    const QColor grey(192, 192, 192);
+    QCOMPARE(shown.pixelColor(2, 2), grey);
+    QCOMPARE(shown.pixelColor(2, shown.height() / 2), grey);
+    int rightmostInk = -1;
+    for (int x = 0; x < shown.width(); ++x) {
+        for (int y = 0; y < shown.height(); ++y) {
+            if (shown.pixelColor(x, y) != grey)
+                rightmostInk = x;
+        }
+    }
+    QVERIFY2(rightmostInk >= shown.width() - 6, "the prompt does not end at the right edge");
+}
+
+void TestWordLayout::entryIsMasked_data()
+{
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("letters") << "word";
+    QTest::newRow("spaces included") << " a b";
+    QTest::newRow("accented") << "\u00E9t\u00E9s";
+}
+
+void TestWordLayout::entryIsMasked()
+{
+    QFETCH(QString, typed);
+
+    showActive();
+    QLineEdit *entry = m_dialog->Text1;
+    QCOMPARE(entry->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), entry);
+    for (QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, entry, Qt::Key_unknown, QString(c), Qt::NoModifier);
+
+    QCOMPARE(entry->text(), typed);
+    QCOMPARE(entry->echoMode(), QLineEdit::Password);
+    QCOMPARE(entry->displayText(), QStringLiteral("****"));
+}
+
+void TestWordLayout::buttons()
+{
+    QCOMPARE(m_dialog->cmdDone->text(), QStringLiteral("&Done"));
+    QCOMPARE(m_dialog->cmdQuit->text(), QStringLiteral("&Quit"));
+    QVERIFY(m_dialog->cmdDone->isDefault());
+    QVERIFY(!m_dialog->cmdQuit->isDefault());
+}
+
+void TestWordLayout::focusChain()
+{
+    QHash<QObject *, QString> names;
+    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it)
+        names.insert(it.value(), it.key());
+
+    QStringList chain;
+    QWidget *start = m_dialog->Text1;
+    QWidget *widget = start;
+    do {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled()
+            && widget->isVisibleTo(m_dialog))
+            chain.append(names.value(widget, widget->metaObject()->className()));
+        widget = widget->nextInFocusChain();
+    } while (widget != start && chain.size() <= 3);
+
+    QCOMPARE(chain, QStringList({ "Text1", "cmdDone", "cmdQuit" }));
+}
+
+void TestWordLayout::tabKeys_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("to");
+
+    QTest::newRow("Tab from Text1") << "Text1" << false << "cmdDone";
+    QTest::newRow("Tab from cmdDone") << "cmdDone" << false << "cmdQuit";
+    QTest::newRow("Tab from cmdQuit") << "cmdQuit" << false << "Text1";
+    QTest::newRow("Shift+Tab from Text1") << "Text1" << true << "cmdQuit";
+    QTest::newRow("Shift+Tab from cmdQuit") << "cmdQuit" << true << "cmdDone";
+    QTest::newRow("Shift+Tab from cmdDone") << "cmdDone" << true << "Text1";
+}
+
+void TestWordLayout::tabKeys()
+{
+    QFETCH(QString, from);
+    QFETCH(bool, backwards);
+    QFETCH(QString, to);
+
+    showActive();
+    QCOMPARE(QApplication::focusWidget(), m_dialog->Text1); // first in the tab order
+    QWidget *start = namedWidget(m_controls, from);
+    start->setFocus();
+    QCOMPARE(QApplication::focusWidget(), start);
+
+    if (backwards)
+        QTest::keyClick(start, Qt::Key_Backtab, Qt::ShiftModifier);
+    else
+        QTest::keyClick(start, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), namedWidget(m_controls, to));
+}
+
+QTEST_MAIN(TestWordLayout)
+#include "tst_wordlayout.moc"
