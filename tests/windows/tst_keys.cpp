@@ -1,0 +1,637 @@
+// The keys of both windows, pressed the way a keyboard delivers them to the focused control:
+// menu shortcuts, Enter, Space, Esc, Tab-free access keys, and the word entry's limit.
+
+#include "controlnames.h"
+#include "scripteddialogs.h"
+#include "text.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString keepNamesQuestion = QStringLiteral("     Use the SAME player names?");
+const QString fullWordMessage = QStringLiteral("Please enter a FULL four-letter word.");
+const QString fourLettersMessage = QStringLiteral("Please enter a FOUR-letter word!");
+const QString thumbs = QStringLiteral("\U0001F44D\U0001F3FD"); // with a skin-tone modifier
+
+[[nodiscard]] bool activate(QWidget *window)
+{
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+// The text a keyboard sends with a key: Ctrl+letter is the control character (Ctrl+H is
+// Backspace's "\b"), a letter alone or with Alt is the letter itself.
+QString keyText(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    if (key < Qt::Key_A || key > Qt::Key_Z)
+        return key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+    if (modifiers & Qt::ControlModifier)
+        return QString(QChar(key - Qt::Key_A + 1));
+    const QChar letter(key);
+    return QString(modifiers & Qt::ShiftModifier ? letter : letter.toLower());
+}
+
+// Keys go where the keyboard sends them: to an open menu, else to the focused control.
+QWidget *keyboardTarget()
+{
+    if (QWidget *popup = QApplication::activePopupWidget())
+        return popup;
+    QWidget *focus = QApplication::focusWidget();
+    return focus ? focus : QApplication::activeWindow();
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::sendKeyEvent(QTest::Click, keyboardTarget(), key, keyText(key, modifiers), modifiers);
+}
+
+// One key event per character as players see it, carrying its whole text, as an input
+// method delivers an emoji or an accented letter.
+void type(const QString &text)
+{
+    for (const QString &character : Text::graphemes(text)) {
+        const char16_t first = character.front().toUpper().unicode();
+        const bool ascii = character.size() == 1 && first >= 0x20 && first < 0x7f;
+        QTest::sendKeyEvent(QTest::Click, keyboardTarget(),
+                            ascii ? Qt::Key(first) : Qt::Key_unknown, character, Qt::NoModifier);
+    }
+}
+
+} // namespace
+
+class TestKeys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void menuShortcuts_data();
+    void menuShortcuts();
+    void enterPressesTry_data();
+    void enterPressesTry();
+    void buttonKeys_data();
+    void buttonKeys();
+    void escapeOnBoard_data();
+    void escapeOnBoard();
+    void altXPressesExit_data();
+    void altXPressesExit();
+    void menuAccessKeys_data();
+    void menuAccessKeys();
+
+    void wordDialogKeepsOpen_data();
+    void wordDialogKeepsOpen();
+    void wordDialogButtons_data();
+    void wordDialogButtons();
+    void wordDialogCtrlX_data();
+    void wordDialogCtrlX();
+    void wordDialogLimit_data();
+    void wordDialogLimit();
+
+private:
+    // Names given at start-up, Ctrl+N: the chooser's turn, the word entry dialog active.
+    void openWordEntry();
+    // ... and "word" entered: the guesser's turn, the board active, the clock running.
+    void startGame();
+    QWidget *control(const QString &name) const;
+    // Puts the focus on a board control; "TxtLet1(n)" is reached by typing n letters.
+    void focusBoard(const QString &name);
+
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<EndCounter> m_end;
+    std::unique_ptr<rurOvivoze> m_window;
+    frmGetWord *m_dialog = nullptr;
+};
+
+void TestKeys::init()
+{
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_end = std::make_unique<EndCounter>();
+    m_window = std::make_unique<rurOvivoze>();
+}
+
+void TestKeys::cleanup()
+{
+    m_dialog = nullptr;
+    m_window.reset();
+    m_end.reset();
+    m_dialogs.reset();
+}
+
+void TestKeys::openWordEntry()
+{
+    m_dialogs->answerInputs({ QStringLiteral("Ann"), QStringLiteral("Bob") });
+    m_window->Form_Load();
+    m_window->show();
+    QVERIFY(activate(m_window.get()));
+    press(Qt::Key_N, Qt::ControlModifier);
+    m_dialog = &m_window->getWordDialog();
+    QVERIFY(m_dialog->isVisible());
+    QVERIFY(activate(m_dialog));
+    QCOMPARE(QApplication::focusWidget(), m_dialog->Text1);
+    m_dialogs->shown.clear();
+}
+
+void TestKeys::startGame()
+{
+    openWordEntry();
+    type(QStringLiteral("word"));
+    press(Qt::Key_Return);
+    QCOMPARE(m_window->word.value(), QStringLiteral("word"));
+    QVERIFY(m_window->isVisible());
+    QVERIFY(activate(m_window.get()));
+    QVERIFY(m_window->CmdTry->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), m_window->TxtLet1[0]);
+    QVERIFY(m_dialogs->shown.isEmpty());
+}
+
+QWidget *TestKeys::control(const QString &name) const
+{
+    if (m_dialog && name == QLatin1String("dialog"))
+        return m_dialog;
+    QWidget *board = namedWidget(boardControls(*m_window), name);
+    return board ? board : m_dialog ? namedWidget(wordDialogControls(*m_dialog), name) : nullptr;
+}
+
+void TestKeys::focusBoard(const QString &name)
+{
+    QWidget *target = control(name);
+    QVERIFY(target);
+    const int box = std::distance(m_window->TxtLet1.begin(),
+                                  std::find(m_window->TxtLet1.begin(), m_window->TxtLet1.end(),
+                                            target));
+    if (box < 4) {
+        m_window->TxtLet1[0]->setFocus();
+        type(QStringLiteral("abc").left(box));
+    } else if (target == m_window->LstUsed) {
+        // Below the one empty row every game's list starts with.
+        QTest::mouseClick(m_window->LstUsed->viewport(), Qt::LeftButton, {}, QPoint(20, 60));
+    } else {
+        target->setFocus();
+    }
+    QCOMPARE(QApplication::focusWidget(), target);
+}
+
+void TestKeys::menuShortcuts_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("command");
+
+    QTest::newRow("Ctrl+N in TxtLet1(0)") << "TxtLet1(0)" << int(Qt::Key_N) << "new";
+    QTest::newRow("Ctrl+N in TxtLet1(2)") << "TxtLet1(2)" << int(Qt::Key_N) << "new";
+    QTest::newRow("Ctrl+X in TxtLet1(1)") << "TxtLet1(1)" << int(Qt::Key_X) << "exit";
+    QTest::newRow("Ctrl+X in TxtLet1(3)") << "TxtLet1(3)" << int(Qt::Key_X) << "exit";
+    QTest::newRow("Ctrl+H in TxtLet1(1)") << "TxtLet1(1)" << int(Qt::Key_H) << "how";
+    QTest::newRow("Ctrl+H in TxtLet1(3)") << "TxtLet1(3)" << int(Qt::Key_H) << "how";
+    QTest::newRow("Ctrl+A in TxtLet1(0)") << "TxtLet1(0)" << int(Qt::Key_A) << "about";
+    QTest::newRow("Ctrl+A in TxtLet1(2)") << "TxtLet1(2)" << int(Qt::Key_A) << "about";
+    QTest::newRow("Ctrl+A in the list") << "LstUsed" << int(Qt::Key_A) << "about";
+    QTest::newRow("Ctrl+X in the list") << "LstUsed" << int(Qt::Key_X) << "exit";
+    QTest::newRow("Ctrl+H on Try!") << "CmdTry" << int(Qt::Key_H) << "how";
+    QTest::newRow("Ctrl+N on Exit") << "Command1" << int(Qt::Key_N) << "new";
+    QTest::newRow("Ctrl+A on New Game") << "Command2" << int(Qt::Key_A) << "about";
+}
+
+// The menus' shortcuts win over the focused control: a letter box holding a character
+// neither loses it to Ctrl+X or Ctrl+H nor has it selected by Ctrl+A.
+void TestKeys::menuShortcuts()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, command);
+
+    startGame();
+    focusBoard(focus);
+    QWidget *target = QApplication::focusWidget();
+    auto *box = qobject_cast<QLineEdit *>(target);
+    if (box) {
+        // The game moves on from a box once it holds a character; put one there quietly,
+        // selected for Ctrl+X to have something to cut.
+        const QSignalBlocker quiet(box);
+        box->setText(QStringLiteral("q"));
+        if (key == Qt::Key_X)
+            box->selectAll();
+    }
+    QApplication::clipboard()->setText(QStringLiteral("on the clipboard"));
+    if (command == QLatin1String("new"))
+        m_dialogs->answerMessages({ Dialogs::Yes });
+
+    press(Qt::Key(key), Qt::ControlModifier);
+
+    if (command == QLatin1String("new")) {
+        QCOMPARE(m_dialogs->prompts(), QStringList{ keepNamesQuestion });
+        QCOMPARE(m_dialogs->shown.first().buttons, Dialogs::YesNo);
+        QVERIFY(m_dialog->isVisible());
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(m_end->calls, 0);
+        return;
+    }
+
+    if (command == QLatin1String("exit")) {
+        QCOMPARE(m_end->calls, 1);
+        QVERIFY(m_dialogs->shown.isEmpty());
+    } else {
+        QCOMPARE(m_end->calls, 0);
+        QCOMPARE(m_dialogs->shown.size(), 1);
+        // The very box the menu command shows.
+        if (command == QLatin1String("how"))
+            m_window->mnuHow_Click();
+        else
+            m_window->mnuAbout_Click();
+        QCOMPARE(m_dialogs->shown.size(), 2);
+        QCOMPARE(m_dialogs->shown.at(0).prompt, m_dialogs->shown.at(1).prompt);
+        QCOMPARE(m_dialogs->shown.at(0).buttons, Dialogs::OkOnly);
+    }
+
+    QCOMPARE(QApplication::focusWidget(), target);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("on the clipboard"));
+    if (box) {
+        QCOMPARE(box->text(), QStringLiteral("q"));
+        QCOMPARE(box->hasSelectedText(), key == Qt::Key_X);
+    }
+    if (target == m_window->LstUsed)
+        QVERIFY(m_window->LstUsed->selectedItems().isEmpty());
+}
+
+void TestKeys::enterPressesTry_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("tryEnabled");
+
+    const int enter = Qt::Key_Return;
+    const int keypadEnter = Qt::Key_Enter;
+    QTest::newRow("Enter in TxtLet1(0)") << "TxtLet1(0)" << enter << true;
+    QTest::newRow("keypad Enter in TxtLet1(1)") << "TxtLet1(1)" << keypadEnter << true;
+    QTest::newRow("Enter in TxtLet1(2)") << "TxtLet1(2)" << enter << true;
+    QTest::newRow("Enter in TxtLet1(3)") << "TxtLet1(3)" << enter << true;
+    QTest::newRow("Enter in the list") << "LstUsed" << enter << true;
+    QTest::newRow("keypad Enter in the list") << "LstUsed" << keypadEnter << true;
+    QTest::newRow("Enter in TxtLet1(0), Try! disabled") << "TxtLet1(0)" << enter << false;
+    QTest::newRow("Enter in TxtLet1(3), Try! disabled") << "TxtLet1(3)" << enter << false;
+    QTest::newRow("Enter in the list, Try! disabled") << "LstUsed" << enter << false;
+}
+
+// The boxes before the focused one are filled and the rest empty, so "Try!" refuses.
+void TestKeys::enterPressesTry()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(bool, tryEnabled);
+
+    startGame();
+    focusBoard(focus);
+    QWidget *target = QApplication::focusWidget();
+    m_window->CmdTry->setEnabled(tryEnabled);
+    QStringList before;
+    for (const QLineEdit *box : m_window->TxtLet1)
+        before.append(box->text());
+
+    press(Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+
+    QCOMPARE(m_dialogs->prompts(), tryEnabled ? QStringList{ fullWordMessage } : QStringList());
+    QStringList after;
+    for (const QLineEdit *box : m_window->TxtLet1)
+        after.append(box->text());
+    QCOMPARE(after, before);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QCOMPARE(m_window->LstUsed->count(), 1);
+    QCOMPARE(m_end->calls, 0);
+}
+
+void TestKeys::buttonKeys_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("command");
+
+    for (const auto &[name, command] : { std::pair{ "CmdTry", "try" },
+                                         std::pair{ "Command1", "exit" },
+                                         std::pair{ "Command2", "new" } }) {
+        QTest::addRow("Enter on %s", name) << name << int(Qt::Key_Return) << command;
+        QTest::addRow("keypad Enter on %s", name) << name << int(Qt::Key_Enter) << command;
+        QTest::addRow("Space on %s", name) << name << int(Qt::Key_Space) << command;
+    }
+}
+
+void TestKeys::buttonKeys()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(QString, command);
+
+    startGame();
+    focusBoard(button);
+    if (command == QLatin1String("new"))
+        m_dialogs->answerMessages({ Dialogs::Yes });
+
+    press(Qt::Key(key),
+          key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+
+    if (command == QLatin1String("try")) {
+        QCOMPARE(m_dialogs->prompts(), QStringList{ fullWordMessage });
+        QCOMPARE(m_end->calls, 0);
+    } else if (command == QLatin1String("exit")) {
+        QVERIFY(m_dialogs->shown.isEmpty());
+        QCOMPARE(m_end->calls, 1);
+    } else {
+        QCOMPARE(m_dialogs->prompts(), QStringList{ keepNamesQuestion });
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(m_end->calls, 0);
+    }
+}
+
+void TestKeys::escapeOnBoard_data()
+{
+    QTest::addColumn<QString>("focus");
+
+    for (const char *name : { "TxtLet1(0)", "TxtLet1(2)", "CmdTry", "LstUsed", "Command1",
+                              "Command2" })
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestKeys::escapeOnBoard()
+{
+    QFETCH(QString, focus);
+
+    startGame();
+    focusBoard(focus);
+    QWidget *target = QApplication::focusWidget();
+    QStringList before;
+    for (const QLineEdit *box : m_window->TxtLet1)
+        before.append(box->text());
+
+    press(Qt::Key_Escape);
+    QTest::qWait(50);
+
+    QVERIFY(m_dialogs->shown.isEmpty());
+    QCOMPARE(m_end->calls, 0);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_dialog->isVisible());
+    QVERIFY(m_window->Timer1->isActive());
+    QCOMPARE(QApplication::focusWidget(), target);
+    QStringList after;
+    for (const QLineEdit *box : m_window->TxtLet1)
+        after.append(box->text());
+    QCOMPARE(after, before);
+}
+
+void TestKeys::altXPressesExit_data()
+{
+    QTest::addColumn<QString>("focus");
+
+    for (const char *name : { "TxtLet1(0)", "TxtLet1(3)", "CmdTry", "LstUsed", "Command2" })
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestKeys::altXPressesExit()
+{
+    QFETCH(QString, focus);
+
+    startGame();
+    focusBoard(focus);
+    const QString typedBefore = m_window->TxtLet1[0]->text();
+
+    press(Qt::Key_X, Qt::AltModifier);
+
+    // An access key presses its button with a short visible push.
+    QTRY_COMPARE(m_end->calls, 1);
+    QVERIFY(m_dialogs->shown.isEmpty());
+    QCOMPARE(m_window->TxtLet1[0]->text(), typedBefore);
+}
+
+void TestKeys::menuAccessKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("menu");
+
+    QTest::newRow("Alt+F") << int(Qt::Key_F) << "File";
+    QTest::newRow("Alt+H") << int(Qt::Key_H) << "Help";
+}
+
+void TestKeys::menuAccessKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QString, menu);
+
+    startGame();
+    QMenu *opened = menu == QLatin1String("File") ? m_window->MnuFile : m_window->MnuHelp;
+    QMenu *other = opened == m_window->MnuFile ? m_window->MnuHelp : m_window->MnuFile;
+
+    press(Qt::Key(key), Qt::AltModifier);
+    QTRY_VERIFY(opened->isVisible());
+    QVERIFY(!other->isVisible());
+
+    // Esc closes the menu, and nothing else.
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(!opened->isVisible());
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_dialogs->shown.isEmpty());
+    QCOMPARE(m_end->calls, 0);
+}
+
+void TestKeys::wordDialogKeepsOpen_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("escape"); // otherwise: asked to close
+
+    QTest::newRow("Esc in Text1") << "Text1" << true;
+    QTest::newRow("Esc on Done") << "cmdDone" << true;
+    QTest::newRow("Esc on Quit") << "cmdQuit" << true;
+    QTest::newRow("closed from Text1") << "Text1" << false;
+    QTest::newRow("closed from Quit") << "cmdQuit" << false;
+}
+
+// No cancel button and no frame: only a word, Quit or Ctrl+X lead out of the dialog.
+void TestKeys::wordDialogKeepsOpen()
+{
+    QFETCH(QString, focus);
+    QFETCH(bool, escape);
+
+    openWordEntry();
+    type(QStringLiteral("ab"));
+    QWidget *target = control(focus);
+    target->setFocus();
+
+    if (escape)
+        press(Qt::Key_Escape);
+    else
+        QVERIFY(!m_dialog->close());
+    QTest::qWait(50);
+
+    QVERIFY(m_dialog->isVisible());
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_dialog->Text1->text(), QStringLiteral("ab"));
+    QCOMPARE(QApplication::focusWidget(), target);
+    QVERIFY(m_dialogs->shown.isEmpty());
+    QCOMPARE(m_end->calls, 0);
+}
+
+void TestKeys::wordDialogButtons_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("result"); // "accepted", "refused" or "quit"
+
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    const Qt::KeyboardModifiers alt = Qt::AltModifier;
+    const int enter = Qt::Key_Return;
+    QTest::newRow("Enter in Text1") << "WoRd" << "Text1" << enter << none << "accepted";
+    QTest::newRow("keypad Enter in Text1")
+            << "word" << "Text1" << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
+            << "accepted";
+    QTest::newRow("Enter in Text1, three letters") << "wor" << "Text1" << enter << none << "refused";
+    QTest::newRow("Enter on Done") << "word" << "cmdDone" << enter << none << "accepted";
+    QTest::newRow("Space on Done") << "wor" << "cmdDone" << int(Qt::Key_Space) << none << "refused";
+    QTest::newRow("Alt+D in Text1") << "word" << "Text1" << int(Qt::Key_D) << alt << "accepted";
+    QTest::newRow("Alt+D on Quit") << "wo d" << "cmdQuit" << int(Qt::Key_D) << alt << "refused";
+    QTest::newRow("Alt+Q in Text1") << "word" << "Text1" << int(Qt::Key_Q) << alt << "quit";
+    QTest::newRow("Space on Quit") << "word" << "cmdQuit" << int(Qt::Key_Space) << none << "quit";
+    QTest::newRow("Enter on Quit") << "word" << "cmdQuit" << enter << none << "quit";
+}
+
+void TestKeys::wordDialogButtons()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, result);
+
+    openWordEntry();
+    type(typed);
+    QWidget *target = control(focus);
+    target->setFocus();
+
+    press(Qt::Key(key), modifiers);
+
+    // Access keys push their button a moment later.
+    if (result == QLatin1String("accepted")) {
+        QTRY_VERIFY(!m_dialog->isVisible());
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_window->word.value(), typed.toLower());
+        QVERIFY(m_window->Timer1->isActive());
+        QVERIFY(m_dialogs->shown.isEmpty());
+        QCOMPARE(m_end->calls, 0);
+    } else if (result == QLatin1String("refused")) {
+        QTRY_COMPARE(m_dialogs->prompts(), QStringList{ fourLettersMessage });
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(m_dialog->Text1->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), m_dialog->Text1);
+        QCOMPARE(m_end->calls, 0);
+    } else {
+        QTRY_COMPARE(m_end->calls, 1);
+        QVERIFY(m_dialogs->shown.isEmpty());
+        QVERIFY(m_window->word.isEmpty());
+    }
+}
+
+void TestKeys::wordDialogCtrlX_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("ends");
+
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    QTest::newRow("Ctrl+X in Text1") << "Text1" << ctrl << 1;
+    QTest::newRow("Ctrl+X on Done") << "cmdDone" << ctrl << 1;
+    QTest::newRow("Ctrl+X on Quit") << "cmdQuit" << ctrl << 1;
+    QTest::newRow("Ctrl+Shift+X in Text1") << "Text1" << (ctrl | Qt::ShiftModifier) << 0;
+    QTest::newRow("Ctrl+Alt+X in Text1") << "Text1" << (ctrl | Qt::AltModifier) << 0;
+    QTest::newRow("Alt+X in Text1") << "Text1" << Qt::KeyboardModifiers(Qt::AltModifier) << 0;
+    QTest::newRow("Alt+X on Done") << "cmdDone" << Qt::KeyboardModifiers(Qt::AltModifier) << 0;
+    QTest::newRow("Shift+X in Text1") << "Text1" << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0;
+    QTest::newRow("X in Text1") << "Text1" << Qt::KeyboardModifiers() << 0;
+}
+
+void TestKeys::wordDialogCtrlX()
+{
+    QFETCH(QString, focus);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, ends);
+
+    openWordEntry();
+    type(QStringLiteral("ab"));
+    QWidget *target = control(focus);
+    target->setFocus();
+
+    press(Qt::Key_X, modifiers);
+    QTest::qWait(50);
+
+    QCOMPARE(m_end->calls, ends);
+    QVERIFY(m_dialogs->shown.isEmpty());
+    if (!ends)
+        QVERIFY(m_dialog->isVisible());
+}
+
+void TestKeys::wordDialogLimit_data()
+{
+    // "type:", "paste:", "ime:" (an input method's commit) or "key:Left" / "key:Home"
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("held");
+
+    QTest::newRow("a fifth typed letter does nothing") << QStringList{ "type:abcde" } << "abcd";
+    QTest::newRow("typing on after four does nothing")
+            << QStringList{ "type:abcd", "type:efgh" } << "abcd";
+    QTest::newRow("a long paste keeps the first four")
+            << QStringList{ "paste:abcdefgh" } << "abcd";
+    QTest::newRow("paste after two keeps two")
+            << QStringList{ "type:ab", "paste:cdefgh" } << "abcd";
+    QTest::newRow("paste into the middle")
+            << QStringList{ "type:ad", "key:Left", "paste:bcxyz" } << "abcd";
+    QTest::newRow("paste at the start of a full box")
+            << QStringList{ "type:abcd", "key:Home", "paste:zz" } << "abcd";
+    QTest::newRow("emoji with skin tone counts once")
+            << QStringList{ "type:a", "type:" + thumbs, "type:bcd" } << "a" + thumbs + "bc";
+    QTest::newRow("four emoji with skin tones")
+            << QStringList{ "type:" + thumbs.repeated(5) } << thumbs.repeated(4);
+    QTest::newRow("pasted emoji kept whole")
+            << QStringList{ "type:abc", "paste:" + thumbs + "d" } << "abc" + thumbs;
+    QTest::newRow("combining accent counts once")
+            << QStringList{ "paste:e\u0301tudes" } << "e\u0301tud";
+    QTest::newRow("an input method's long commit keeps four")
+            << QStringList{ "type:a", "ime:bcdefg" } << "abcd";
+
+}
+
+void TestKeys::wordDialogLimit()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, held);
+
+    openWordEntry();
+    QLineEdit *entry = m_dialog->Text1;
+    for (const QString &step : steps) {
+        const QString argument = step.section(u':', 1);
+        if (step.startsWith(QLatin1String("type:"))) {
+            type(argument);
+        } else if (step.startsWith(QLatin1String("ime:"))) {
+            QInputMethodEvent commit;
+            commit.setCommitString(argument);
+            QApplication::sendEvent(entry, &commit);
+        } else if (step.startsWith(QLatin1String("paste:"))) {
+            QApplication::clipboard()->setText(argument);
+            press(Qt::Key_V, Qt::ControlModifier);
+        } else {
+            press(argument == QLatin1String("Left") ? Qt::Key_Left : Qt::Key_Home);
+        }
+    }
+
+    QCOMPARE(entry->text(), held);
+    QCOMPARE(Text::length(entry->text()), qsizetype(4));
+    QCOMPARE(m_end->calls, 0);
+}
+
+QTEST_MAIN(TestKeys)
+#include "tst_keys.moc"
