@@ -2,6 +2,7 @@
 // entry, its prompt and the two buttons below, each at its pixel place with its font.
 
 #include "controlnames.h"
+#include "text.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -208,6 +209,8 @@ void TestWordLayout::entryIsMasked_data()
     QTest::newRow("letters") << "word";
     QTest::newRow("spaces included") << " a b";
     QTest::newRow("accented") << "\u00E9t\u00E9s";
+    QTest::newRow("combining accent") << "e\u0301t\u00E9s";
+    QTest::newRow("emoji with a skin tone") << "\U0001F44D\U0001F3FDabc";
 }
 
 void TestWordLayout::entryIsMasked()
@@ -218,11 +221,15 @@ void TestWordLayout::entryIsMasked()
     QLineEdit *entry = m_dialog->Text1;
     QCOMPARE(entry->text(), QString());
     QCOMPARE(QApplication::focusWidget(), entry);
-    for (QChar c : typed)
-        QTest::sendKeyEvent(QTest::Click, entry, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    for (const QString &character : Text::graphemes(typed))
+        QTest::sendKeyEvent(QTest::Click, entry, Qt::Key_unknown, character, Qt::NoModifier);
 
     QCOMPARE(entry->text(), typed);
     QCOMPARE(entry->echoMode(), QLineEdit::Password);
+    QEXPECT_FAIL("combining accent", "QLineEdit masks each UTF-16 unit, not each character",
+                 Continue);
+    QEXPECT_FAIL("emoji with a skin tone", "QLineEdit masks each UTF-16 unit, not each character",
+                 Continue);
     QCOMPARE(entry->displayText(), QStringLiteral("****"));
 }
 
