@@ -104,10 +104,11 @@ void TestClockFlow::runsFromTheAcceptedWord()
     for (qsizetype n = 0; n < ticks.captions.size(); ++n) {
         const QString caption = ticks.captions.at(n);
         QVERIFY2(twoDecimals.match(caption).hasMatch(), qPrintable(caption));
+        // The game's tick ran after the log's previous entry and before this one; the
+        // word was accepted while Enter was down. Captions are rounded to hundredths.
         const double value = caption.toDouble();
-        // Rounded to hundredths, between the stopwatch since the word was accepted and
-        // since Enter went down.
-        QVERIFY2(value >= ticks.seconds.at(n) - pressed - 0.005 - 1e-9, qPrintable(caption));
+        const double earliest = (n > 0 ? ticks.seconds.at(n - 1) : 0.0) - pressed;
+        QVERIFY2(value >= earliest - 0.005 - 1e-9, qPrintable(caption));
         QVERIFY2(value <= ticks.seconds.at(n) + 0.005 + 1e-9, qPrintable(caption));
         if (n > 0)
             QVERIFY(value >= ticks.captions.at(n - 1).toDouble());
@@ -138,9 +139,10 @@ void TestClockFlow::longGamesShowAllTheirSeconds()
     Session game;
     QVERIFY(game.startUp());
     rurOvivoze &w = game.window;
-    QVERIFY(game.playWord(QStringLiteral("book")));
-    w.realTime -= started;
+    QVERIFY(game.newGame());
     const QElapsedTimer stopwatch = [] { QElapsedTimer t; t.start(); return t; }();
+    QVERIFY(game.enterWord(QStringLiteral("book")));
+    w.realTime -= started;
 
     QVERIFY(QTest::qWaitFor([&] { return shown(w) >= started - 0.005; }));
     game.tryGuess(QStringLiteral("book"));
@@ -157,8 +159,9 @@ void TestClockFlow::stopsAtAWin()
     Session game;
     QVERIFY(game.startUp());
     rurOvivoze &w = game.window;
-    QVERIFY(game.playWord(QStringLiteral("book")));
+    QVERIFY(game.newGame());
     const TickLog ticks(w);
+    QVERIFY(game.enterWord(QStringLiteral("book")));
     QVERIFY(QTest::qWaitFor([&] { return shown(w) >= 0.1; }));
     const double lastSeen = shown(w);
 
@@ -168,7 +171,7 @@ void TestClockFlow::stopsAtAWin()
     QVERIFY(!w.Timer1->isActive());
     const QString time = w.lblTime->text();
     QVERIFY(time.toDouble() >= lastSeen);
-    QVERIFY(time.toDouble() <= won + 0.1);
+    QVERIFY(time.toDouble() <= won + 0.005);
     QVERIFY(game.dialogs.prompts().last().endsWith("Your time was " + time + " seconds."));
 
     QTest::qWait(50);
