@@ -5,6 +5,9 @@
 // Keys go to whichever control has the focus and mouse clicks to the control under the
 // pointer, as a player's would.
 
+// Mouse events enter through the window, which finds the control under the pointer.
+#define QTEST_QPA_MOUSE_HANDLING
+
 #include "frmgetword.h"
 #include "rurovivoze.h"
 #include "scripteddialogs.h"
