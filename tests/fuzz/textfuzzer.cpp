@@ -69,6 +69,30 @@ QStringList clusters(const QString &text)
     return result;
 }
 
+// Marks, the zero width joiner and the skin tones always extend the character before them,
+// unless that one is a control character (or unassigned, which counts as one).
+bool extendsPrevious(char32_t c)
+{
+    const auto category = QChar::category(c);
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing
+            || c == 0x200d || (c >= 0x1f3fb && c <= 0x1f3ff);
+}
+
+bool controlLike(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool onlySpaces(QStringView text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c == u' '; });
@@ -88,6 +112,13 @@ void checkText(const QString &text)
     for (const QString &piece : pieces) {
         if (piece.front().isLowSurrogate() || piece.back().isHighSurrogate())
             fail("no character is cut between the halves of a surrogate pair", text,
+                 pieces.join(u'|'));
+    }
+    for (qsizetype k = 1; k < pieces.size(); ++k) {
+        const char32_t last = pieces.at(k - 1).toUcs4().back();
+        const char32_t first = pieces.at(k).toUcs4().front();
+        if (extendsPrevious(first) && !controlLike(last))
+            fail("no character starts with a mark, a joiner or a skin tone", text,
                  pieces.join(u'|'));
     }
     if (Text::length(text) != count)
