@@ -39,6 +39,8 @@ private slots:
     void focusChain();
     void tabKeys_data();
     void tabKeys();
+    void labelLooks_data();
+    void labelLooks();
     void labelsShowPlainText_data();
     void labelsShowPlainText();
     void captionsFit_data();
@@ -165,6 +167,13 @@ void TestMainLayout::controls()
         auto *label = qobject_cast<QLabel *>(widget);
         QVERIFY(label);
         QCOMPARE(label->text(), caption);
+        if (label != m_window->LblCheat) {
+            QCOMPARE(label->frameShape(), QFrame::Box);
+            QCOMPARE(label->frameShadow(), QFrame::Plain);
+            QCOMPARE(label->lineWidth(), 1);
+            QVERIFY(label->alignment() & Qt::AlignHCenter);
+            QVERIFY(label->wordWrap());
+        }
     } else if (kind == QLatin1String("button")) {
         auto *button = qobject_cast<QPushButton *>(widget);
         QVERIFY(button);
@@ -357,6 +366,53 @@ void TestMainLayout::tabKeys()
     else
         QTest::keyClick(start, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), namedWidget(m_controls, to));
+}
+
+void TestMainLayout::labelLooks_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("background"); // "menu", "inactive" or "none"
+
+    for (const char *name : { "LblUser1(0)", "LblUser1(3)", "LblLast", "LblLet1(0)",
+                              "LblLet1(3)", "LblResult", "LblUsedWords", "LblGuessTitle",
+                              "LblGuess", "Label1" })
+        QTest::newRow(name) << QString::fromLatin1(name) << "menu";
+    QTest::newRow("lblTime") << "lblTime" << "inactive";
+    QTest::newRow("LblTimeTitle") << "LblTimeTitle" << "inactive";
+    QTest::newRow("LblCheat") << "LblCheat" << "none";
+}
+
+// The bordered labels share the list's menu background, the two time labels a shade of
+// their own; the reveal spot draws nothing at all on the board.
+void TestMainLayout::labelLooks()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, background);
+
+    auto *shown = namedWidget<QLabel>(m_controls, label);
+    QVERIFY(shown);
+    const QImage board = m_window->centralWidget()->grab().toImage();
+    const QRect place = shown->geometry();
+    const QColor ink = QApplication::palette().color(QPalette::WindowText);
+    const QColor menu = board.pixelColor(m_window->LstUsed->geometry().bottomLeft()
+                                         + QPoint(10, -10));
+    const QColor inactive = board.pixelColor(m_window->lblTime->geometry().topLeft()
+                                             + QPoint(3, 3));
+    QVERIFY2(menu != inactive, "the time labels look like the others");
+
+    if (background == QLatin1String("none")) {
+        shown->hide();
+        const QImage bare = m_window->centralWidget()->grab().toImage();
+        QCOMPARE(board.copy(place), bare.copy(place));
+        return;
+    }
+    // The bottom edge may lie under the control below it.
+    for (const QPoint &edge : { place.topLeft(), place.topRight(),
+                                QPoint(place.left(), place.center().y()),
+                                QPoint(place.right(), place.center().y()) })
+        QCOMPARE(board.pixelColor(edge), ink);
+    QCOMPARE(board.pixelColor(place.topLeft() + QPoint(3, 3)),
+             background == QLatin1String("menu") ? menu : inactive);
 }
 
 void TestMainLayout::labelsShowPlainText_data()

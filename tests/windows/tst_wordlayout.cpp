@@ -4,7 +4,9 @@
 #include "controlnames.h"
 #include "text.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QScreen>
 #include <QTest>
@@ -28,7 +30,10 @@ private slots:
     void prompt();
     void entryIsMasked_data();
     void entryIsMasked();
+    void copyingTheEntryRevealsNothing();
     void buttons();
+    void accessibility_data();
+    void accessibility();
     void focusChain();
     void tabKeys_data();
     void tabKeys();
@@ -233,12 +238,67 @@ void TestWordLayout::entryIsMasked()
     QCOMPARE(entry->displayText(), QStringLiteral("****"));
 }
 
+void TestWordLayout::copyingTheEntryRevealsNothing()
+{
+    showActive();
+    QLineEdit *entry = m_dialog->Text1;
+    QTest::keyClicks(entry, QStringLiteral("word"));
+    QApplication::clipboard()->setText(QStringLiteral("on the clipboard"));
+    QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(entry, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("on the clipboard"));
+    QCOMPARE(entry->text(), QStringLiteral("word"));
+}
+
 void TestWordLayout::buttons()
 {
     QCOMPARE(m_dialog->cmdDone->text(), QStringLiteral("&Done"));
     QCOMPARE(m_dialog->cmdQuit->text(), QStringLiteral("&Quit"));
     QVERIFY(m_dialog->cmdDone->isDefault());
     QVERIFY(!m_dialog->cmdQuit->isDefault());
+}
+
+void TestWordLayout::accessibility_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name"); // empty: any name but the word
+    QTest::addColumn<QString>("accelerator");
+
+    QTest::newRow("LblWord") << "LblWord" << int(QAccessible::StaticText)
+                             << "Ann, enter a four-letter word:" << "";
+    QTest::newRow("Text1") << "Text1" << int(QAccessible::EditableText) << "" << "";
+    // The default button is announced with Enter rather than its access key.
+    QTest::newRow("cmdDone") << "cmdDone" << int(QAccessible::Button) << "Done" << "Enter";
+    QTest::newRow("cmdQuit") << "cmdQuit" << int(QAccessible::Button) << "Quit" << "Alt+Q";
+}
+
+// A screen reader hears the prompt and the buttons, never the secret word.
+void TestWordLayout::accessibility()
+{
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QString, accelerator);
+
+    showActive();
+    const QString secret = QStringLiteral("qzjx");
+    QTest::keyClicks(m_dialog->Text1, secret);
+    QAccessibleInterface *access =
+            QAccessible::queryAccessibleInterface(namedWidget(m_controls, control));
+    QVERIFY(access);
+    QCOMPARE(int(access->role()), role);
+    QCOMPARE(access->text(QAccessible::Accelerator).toUpper(), accelerator.toUpper());
+    if (name.isEmpty())
+        QVERIFY(!access->text(QAccessible::Name).isEmpty());
+    else
+        QCOMPARE(access->text(QAccessible::Name), name);
+
+    for (QAccessible::Text kind : { QAccessible::Name, QAccessible::Description,
+                                    QAccessible::Value, QAccessible::Help })
+        QVERIFY(!access->text(kind).contains(secret, Qt::CaseInsensitive));
+    if (QAccessibleTextInterface *text = access->textInterface())
+        QVERIFY(!text->text(0, text->characterCount()).contains(secret, Qt::CaseInsensitive));
 }
 
 void TestWordLayout::focusChain()
