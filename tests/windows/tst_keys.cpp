@@ -76,6 +76,8 @@ private slots:
 
     void menuShortcuts_data();
     void menuShortcuts();
+    void beforeTheFirstGame_data();
+    void beforeTheFirstGame();
     void enterPressesTry_data();
     void enterPressesTry();
     void buttonKeys_data();
@@ -97,7 +99,9 @@ private slots:
     void wordDialogLimit();
 
 private:
-    // Names given at start-up, Ctrl+N: the chooser's turn, the word entry dialog active.
+    // Names given at start-up: the board waits for the first New Game.
+    void startUp();
+    // ... Ctrl+N: the chooser's turn, the word entry dialog active.
     void openWordEntry();
     // ... and "word" entered: the guesser's turn, the board active, the clock running.
     void startGame();
@@ -126,12 +130,17 @@ void TestKeys::cleanup()
     m_dialogs.reset();
 }
 
-void TestKeys::openWordEntry()
+void TestKeys::startUp()
 {
     m_dialogs->answerInputs({ QStringLiteral("Ann"), QStringLiteral("Bob") });
     m_window->Form_Load();
     m_window->show();
     QVERIFY(activate(m_window.get()));
+}
+
+void TestKeys::openWordEntry()
+{
+    startUp();
     press(Qt::Key_N, Qt::ControlModifier);
     m_dialog = &m_window->getWordDialog();
     QVERIFY(m_dialog->isVisible());
@@ -260,6 +269,63 @@ void TestKeys::menuShortcuts()
     }
     if (target == m_window->LstUsed)
         QVERIFY(m_window->LstUsed->selectedItems().isEmpty());
+}
+
+void TestKeys::beforeTheFirstGame_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("command"); // "new", "exit", "how", "about" or "nothing"
+
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    QTest::newRow("Ctrl+N on New Game") << "Command2" << int(Qt::Key_N) << ctrl << "new";
+    QTest::newRow("Ctrl+N in the list") << "LstUsed" << int(Qt::Key_N) << ctrl << "new";
+    QTest::newRow("Ctrl+N in an enabled box") << "TxtLet1(1)" << int(Qt::Key_N) << ctrl << "new";
+    QTest::newRow("Ctrl+H on Exit") << "Command1" << int(Qt::Key_H) << ctrl << "how";
+    QTest::newRow("Ctrl+A in the list") << "LstUsed" << int(Qt::Key_A) << ctrl << "about";
+    QTest::newRow("Ctrl+X on New Game") << "Command2" << int(Qt::Key_X) << ctrl << "exit";
+    QTest::newRow("Enter in the list") << "LstUsed" << int(Qt::Key_Return) << none << "nothing";
+    QTest::newRow("Esc in the list") << "LstUsed" << int(Qt::Key_Escape) << none << "nothing";
+}
+
+// The waiting board: "Try!" and the boxes are off until the first New Game. One row
+// enables the boxes and "Try!" the way New Game does, keeping the first game's path.
+void TestKeys::beforeTheFirstGame()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, command);
+
+    startUp();
+    m_dialogs->shown.clear();
+    QVERIFY(!m_window->CmdTry->isEnabled());
+    if (focus.startsWith(QLatin1String("TxtLet1"))) {
+        m_window->CmdTry->setEnabled(true);
+        for (QLineEdit *box : m_window->TxtLet1)
+            box->setEnabled(true);
+    }
+    focusBoard(focus);
+
+    press(Qt::Key(key), modifiers);
+
+    QCOMPARE(m_end->calls, command == QLatin1String("exit") ? 1 : 0);
+    const bool opened = command == QLatin1String("new");
+    QCOMPARE(m_window->getWordDialog().isVisible(), opened);
+    QCOMPARE(m_window->isVisible(), !opened);
+    if (command == QLatin1String("how") || command == QLatin1String("about")) {
+        QCOMPARE(m_dialogs->shown.size(), 1);
+        if (command == QLatin1String("how"))
+            m_window->mnuHow_Click();
+        else
+            m_window->mnuAbout_Click();
+        QCOMPARE(m_dialogs->shown.at(0).prompt, m_dialogs->shown.at(1).prompt);
+    } else {
+        // The first game asks no keep-names question.
+        QVERIFY(m_dialogs->shown.isEmpty());
+    }
 }
 
 void TestKeys::enterPressesTry_data()
