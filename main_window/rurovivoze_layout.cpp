@@ -276,6 +276,13 @@ bool rurOvivoze::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::FocusIn:
+        // New Game leaves box 0 focused as it hides the board. An activation still on its
+        // way from the menu that started the game can reach the hidden board, and Qt then
+        // passes the focus on from the unseen box 0: the guesser would begin in box 1.
+        if (box > 0 && !isVisible()) {
+            TxtLet1[0]->setFocus();
+            return true;
+        }
         if (box >= 0)
             TxtLet1_GotFocus(box);
         break;
