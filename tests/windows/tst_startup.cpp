@@ -181,7 +181,9 @@ void TestStartUp::newGame()
     QCOMPARE(QApplication::focusWidget(), game.dialog().Text1);
     QCOMPARE(game.dialog().LblWord->text(), QStringLiteral("Ann, enter a four-letter word:"));
 
+    // Back on the board the guesser can type at once, whichever way the game was started.
     QVERIFY(game.enterWord(QStringLiteral("book")));
+    QCOMPARE(QApplication::focusWidget(), w.TxtLet1[0]);
     game.dialogs.answerMessages({ Dialogs::Yes });
     requestNewGame(game, by);
     QCOMPARE(game.dialogs.shown.size(), 3);
@@ -193,6 +195,9 @@ void TestStartUp::newGame()
     QCOMPARE(w.firstime.value(), 3);
     QVERIFY(game.dialog().isVisible());
     QVERIFY(!w.isVisible());
+    QVERIFY(Player::activate(&game.dialog()));
+    QVERIFY(game.enterWord(QStringLiteral("tree")));
+    QCOMPARE(QApplication::focusWidget(), w.TxtLet1[0]);
     QCOMPARE(game.dialogs.unanswered, 0);
 }
 
