@@ -30,6 +30,11 @@ struct Board
     bool operator==(const Board &) const = default;
 };
 
+QStringList characters(const QString &text)
+{
+    return Text::graphemes(text);
+}
+
 } // namespace
 
 class TestTry : public QObject
@@ -45,6 +50,8 @@ private slots:
     void guessesPileUp();
     void rightGuessWins_data();
     void rightGuessWins();
+    void waysToPressTry_data();
+    void waysToPressTry();
 
 private:
     void startGuessing(Session &game, const QString &word);
@@ -244,6 +251,61 @@ void TestTry::rightGuessWins()
     QTest::qWait(30);
     QCOMPARE(w.lblTime->text(), time);
     QCOMPARE(game.dialogs.unanswered, 0);
+}
+
+void TestTry::waysToPressTry_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("presses");
+
+    QTest::newRow("Enter on Try!") << "enter" << true;
+    QTest::newRow("Space on Try!") << "space" << true;
+    QTest::newRow("click on Try!") << "click" << true;
+    QTest::newRow("Enter in the list") << "list" << true;
+    QTest::newRow("Esc") << "escape" << false;
+}
+
+void TestTry::waysToPressTry()
+{
+    QFETCH(QString, way);
+    QFETCH(bool, presses);
+
+    Session game;
+    startGuessing(game, QStringLiteral("book"));
+    rurOvivoze &w = game.window;
+
+    for (const QString &guess : { QStringLiteral("oops"), QStringLiteral("book") }) {
+        Player::type(guess);
+        QCOMPARE(QApplication::focusWidget(), w.CmdTry);
+        if (way == "enter") {
+            Player::press(Qt::Key_Return);
+        } else if (way == "space") {
+            Player::press(Qt::Key_Space);
+        } else if (way == "click") {
+            Player::click(w.CmdTry);
+        } else if (way == "escape") {
+            Player::press(Qt::Key_Escape);
+        } else {
+            Player::click(w.LstUsed->viewport());
+            QCOMPARE(QApplication::focusWidget(), w.LstUsed);
+            Player::press(Qt::Key_Return);
+        }
+        if (!presses) {
+            QCOMPARE(w.LstUsed->count(), 1);
+            QCOMPARE(game.boxes(), characters(guess));
+            QCOMPARE(game.dialogs.shown.size(), 2);
+            return;
+        }
+    }
+    QCOMPARE(w.LstUsed->item(0)->text(), QStringLiteral("OOPS - OIXX"));
+    QVERIFY(!w.CmdTry->isEnabled());
+    QCOMPARE(game.dialogs.shown.size(), 3);
+
+    // Once the game is won, Enter in the list presses nothing.
+    Player::click(w.LstUsed->viewport());
+    Player::press(Qt::Key_Return);
+    QCOMPARE(game.dialogs.shown.size(), 3);
+    QCOMPARE(w.LstUsed->count(), 2);
 }
 
 QTEST_MAIN(TestTry)
