@@ -9,7 +9,7 @@
 
 namespace {
 
-enum class NewGameBy { CtrlN, FileMenu, Button };
+enum class NewGameBy { CtrlN, FileMenu, FileMenuByKeys, Button };
 enum class State { Waiting, Playing, Won, WordEntry };
 enum class ExitBy { ExitButton, AltX, FileMenu, CtrlX, CloseWindow, Quit, AltQ, CtrlXOnDone };
 
@@ -23,6 +23,11 @@ void requestNewGame(Session &game, NewGameBy by)
         break;
     case NewGameBy::FileMenu:
         QVERIFY(Player::choose(&game.window, game.window.MnuFile, game.window.mnuNew));
+        break;
+    case NewGameBy::FileMenuByKeys:
+        Player::press(Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(game.window.MnuFile->isVisible());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_N);
         break;
     case NewGameBy::Button:
         Player::click(game.window.Command2);
@@ -156,6 +161,7 @@ void TestStartUp::newGame_data()
 
     QTest::newRow("Ctrl+N") << NewGameBy::CtrlN;
     QTest::newRow("File > New Game") << NewGameBy::FileMenu;
+    QTest::newRow("Alt+F, N") << NewGameBy::FileMenuByKeys;
     QTest::newRow("New Game button") << NewGameBy::Button;
 }
 
