@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -252,6 +253,15 @@ void TestRealBoxes::keepNamesQuestion()
     QVERIFY(w.getWordDialog().isVisible());
     QVERIFY(Player::activate(&w.getWordDialog()));
     QCOMPARE(w.getWordDialog().LblWord->text(), w.Play1 + ", enter a four-letter word:");
+
+    // The boxes closed while the board was going away; the guesser still starts in box 0.
+    Player::type(QStringLiteral("tree"));
+    Player::press(Qt::Key_Return);
+    QVERIFY(Player::activate(&w));
+    QCOMPARE(QApplication::focusWidget(), w.TxtLet1[0]);
+    Player::type(QStringLiteral("oops"));
+    Player::press(Qt::Key_Return);
+    QCOMPARE(w.LblGuess->text(), QStringLiteral("1"));
     QCOMPARE(boxes.unexpected, 0);
 }
 
