@@ -6,6 +6,9 @@
 // pointer, as a player's would.
 
 // Mouse events enter through the window, which finds the control under the pointer.
+#ifdef QTESTMOUSE_H
+#error "include playersession.h before QTest, or clicks skip the window"
+#endif
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "frmgetword.h"
