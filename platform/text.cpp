@@ -1,11 +1,14 @@
 #include "text.h"
 
 #include <QLocale>
-#include <QTextBoundaryFinder>
+
+#include <unicode/brkiter.h>
 
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace Text {
 
@@ -20,30 +23,47 @@ QString trim(const QString &text)
     return text.mid(begin, end - begin);
 }
 
+namespace {
+
+// Offsets in UTF-16 units where characters end. Qt 6.4's own boundary finder cuts emoji,
+// keycaps and accents into pieces next to Thai or Indic text; ICU follows the Unicode rules.
+std::vector<qsizetype> characterEnds(const QString &text)
+{
+    std::vector<qsizetype> ends;
+    if (text.isEmpty())
+        return ends;
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::BreakIterator> breaks(
+            icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+    const icu::UnicodeString unicode(false, reinterpret_cast<const char16_t *>(text.utf16()),
+                                     int32_t(text.size()));
+    if (U_FAILURE(status)) {
+        for (qsizetype i = 1; i <= text.size(); ++i)
+            ends.push_back(i);
+        return ends;
+    }
+    breaks->setText(unicode);
+    for (int32_t end = breaks->next(); end != icu::BreakIterator::DONE; end = breaks->next())
+        ends.push_back(end);
+    return ends;
+}
+
+} // namespace
+
 QStringList graphemes(const QString &text)
 {
     QStringList result;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype start = 0;
-    for (qsizetype next = finder.toNextBoundary(); next != -1; next = finder.toNextBoundary()) {
-        if (next > start)
-            result.append(text.mid(start, next - start));
-        start = next;
+    for (qsizetype end : characterEnds(text)) {
+        result.append(text.mid(start, end - start));
+        start = end;
     }
     return result;
 }
 
 qsizetype length(const QString &text)
 {
-    qsizetype count = 0;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype previous = 0;
-    for (qsizetype next = finder.toNextBoundary(); next != -1; next = finder.toNextBoundary()) {
-        if (next > previous)
-            ++count;
-        previous = next;
-    }
-    return count;
+    return qsizetype(characterEnds(text).size());
 }
 
 QString charAt(const QString &text, qsizetype position)
@@ -58,15 +78,8 @@ QString left(const QString &text, qsizetype count)
 {
     if (count <= 0)
         return {};
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype taken = 0;
-    qsizetype previous = 0;
-    for (qsizetype next = finder.toNextBoundary(); next != -1; next = finder.toNextBoundary()) {
-        if (next > previous && ++taken == count)
-            return text.left(next);
-        previous = next;
-    }
-    return text;
+    const std::vector<qsizetype> ends = characterEnds(text);
+    return count >= qsizetype(ends.size()) ? text : text.left(ends[count - 1]);
 }
 
 // Rounds the shortest decimal form of the number, so that 2.675 (stored as 2.67499...)

@@ -36,6 +36,11 @@ void TestText::characters_data()
             << QStringList{ "\U0001F468\u200D\U0001F469\u200D\U0001F467", "x" };
     QTest::newRow("flag") << "\U0001F1EB\U0001F1F7!" << QStringList{ "\U0001F1EB\U0001F1F7", "!" };
     QTest::newRow("spaces count") << " a " << QStringList{ " ", "a", " " };
+    QTest::newRow("emoji beside Thai")
+            << "\U0001F44D\u0E01" << QStringList{ "\U0001F44D", "\u0E01" };
+    QTest::newRow("keycap beside Devanagari")
+            << "1\uFE0F\u20E3\u0915" << QStringList{ "1\uFE0F\u20E3", "\u0915" };
+    QTest::newRow("accent before Thai") << " \u0301\u0E01" << QStringList{ " \u0301", "\u0E01" };
 }
 
 void TestText::characters()
