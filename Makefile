@@ -3,7 +3,9 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: run test build deps test-deps screenshots package clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: run test sanitize fuzz bench build deps test-deps screenshots package clean
 
 run: deps build
 	@if [ -z "$$WAYLAND_DISPLAY" ] && ! xdpyinfo >/dev/null 2>&1; then \
@@ -14,6 +16,18 @@ run: deps build
 
 test: test-deps build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every test again under AddressSanitizer and UBSan, built in build-asan/.
+sanitize: test-deps
+	tools/sanitize-tests
+
+# The text and marking fuzzer (libFuzzer), built in build-fuzz/, run for FUZZ_SECONDS.
+fuzz: test-deps
+	tools/fuzz $(FUZZ_SECONDS)
+
+# The game against bare Qt programs under Xvfb (Release, in build-bench/): one table.
+bench: test-deps
+	tools/bench
 
 build:
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
@@ -35,4 +49,4 @@ test-deps:
 	tools/install-deps test
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench
