@@ -1,17 +1,12 @@
 // Hostile and unusual input through the real widgets: nothing crashes, the game keeps its
 // rules, and whatever a player typed is shown as typed, never as markup.
 
-#include "frmgetword.h"
-#include "rurovivoze.h"
-#include "scripteddialogs.h"
+#include "playersession.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -19,24 +14,6 @@ namespace {
 const QString longName = QString(10000, u'n');
 const QString family = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
 const QString thumbs = QStringLiteral("\U0001F44D\U0001F3FD");
-
-// Types text the way a keyboard or input method delivers it; QTest::keyClicks cannot carry
-// characters outside Latin-1 here.
-void typeText(const QString &text)
-{
-    QWidget *target = QApplication::focusWidget();
-    QVERIFY(target);
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &release);
-}
-
-void activate(QWidget *window)
-{
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-}
 
 } // namespace
 
@@ -55,37 +32,7 @@ private slots:
     void guessesOfEveryKind();
     void thousandGuessesTypedFast();
     void tenThousandWrongGuesses();
-
-private:
-    // Names answered and the first New Game asked for: the chooser's turn.
-    frmGetWord &openWordEntry(rurOvivoze &window, ScriptedDialogs &dialogs);
-    // ... and the word accepted: the guesser's turn.
-    void startGame(rurOvivoze &window, ScriptedDialogs &dialogs, const QString &word);
 };
-
-frmGetWord &TestBadInput::openWordEntry(rurOvivoze &window, ScriptedDialogs &dialogs)
-{
-    dialogs.answerInputs({ QStringLiteral("Ann"), QStringLiteral("Bob") });
-    window.Form_Load();
-    window.show();
-    activate(&window);
-    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-    frmGetWord &dialog = window.getWordDialog();
-    activate(&dialog);
-    dialog.Text1->setFocus();
-    return dialog;
-}
-
-void TestBadInput::startGame(rurOvivoze &window, ScriptedDialogs &dialogs, const QString &word)
-{
-    frmGetWord &dialog = openWordEntry(window, dialogs);
-    QVERIFY(dialog.isVisible());
-    typeText(word);
-    QTest::keyClick(dialog.Text1, Qt::Key_Return);
-    QVERIFY(window.isVisible());
-    activate(&window);
-    QCOMPARE(QApplication::focusWidget(), window.TxtLet1[0]);
-}
 
 void TestBadInput::namesShownLiterally_data()
 {
@@ -107,29 +54,25 @@ void TestBadInput::namesShownLiterally()
 {
     QFETCH(QString, name);
 
-    ScriptedDialogs dialogs;
-    EndCounter end;
-    rurOvivoze window;
-    dialogs.answerInputs({ name, QStringLiteral("Bob") });
-    window.Form_Load();
-    window.show();
+    Session game;
+    QVERIFY(game.startUp({ name, QStringLiteral("Bob") }));
 
-    QCOMPARE(window.Play1, name);
-    QCOMPARE(window.Label1->textFormat(), Qt::PlainText);
-    QCOMPARE(window.Label1->text(), "This Game:\n\n" + name + " chooses;\nBob guesses.");
+    QCOMPARE(game.window.Play1, name);
+    QCOMPARE(game.window.Label1->textFormat(), Qt::PlainText);
+    QCOMPARE(game.window.Label1->text(), "This Game:\n\n" + name + " chooses;\nBob guesses.");
 
-    activate(&window);
-    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
-    QCOMPARE(dialogs.shown.size(), 3);
-    QVERIFY(dialogs.shown.last().prompt.startsWith("Bob, it is your job to try to guess\r\n"
+    Player::press(Qt::Key_H, Qt::ControlModifier);
+    QCOMPARE(game.dialogs.shown.size(), 3);
+    QVERIFY(game.dialogs.shown.last().prompt.startsWith("Bob, it is your job to try to guess\r\n"
                                                    "the word that " + name + " enters.\r\n"));
 
-    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-    const frmGetWord &dialog = window.getWordDialog();
+    QVERIFY(Player::activate(&game.window));
+    QVERIFY(game.newGame());
+    const frmGetWord &dialog = game.dialog();
     QCOMPARE(dialog.LblWord->textFormat(), Qt::PlainText);
     QCOMPARE(dialog.LblWord->text(), name + ", enter a four-letter word:");
-    QCOMPARE(end.calls, 0);
-    QCOMPARE(dialogs.unanswered, 1); // the How to Play box, answered OK by default
+    QCOMPARE(game.end.calls, 0);
+    QCOMPARE(game.dialogs.unanswered, 1); // the How to Play box, answered OK by default
 }
 
 void TestBadInput::wordsTakenAsTyped_data()
@@ -152,56 +95,55 @@ void TestBadInput::wordsTakenAsTyped()
     QFETCH(QString, typed);
     QFETCH(QString, stored);
 
-    ScriptedDialogs dialogs;
-    EndCounter end;
-    rurOvivoze window;
-    frmGetWord &dialog = openWordEntry(window, dialogs);
-    typeText(typed);
+    Session game;
+    QVERIFY(game.startUp());
+    QVERIFY(game.newGame());
+    frmGetWord &dialog = game.dialog();
+    Player::type(typed);
     QTest::keyClick(dialog.Text1, Qt::Key_Return);
 
     if (stored.isEmpty()) {
-        QCOMPARE(dialogs.prompts().last(), QStringLiteral("Please enter a FOUR-letter word!"));
+        QCOMPARE(game.dialogs.prompts().last(), QStringLiteral("Please enter a FOUR-letter word!"));
         QVERIFY(dialog.isVisible());
-        QVERIFY(window.word.isEmpty());
+        QVERIFY(game.window.word.isEmpty());
         return;
     }
-    QCOMPARE(window.word.value(), stored);
-    QVERIFY(window.Timer1->isActive());
+    QCOMPARE(game.window.word.value(), stored);
+    QVERIFY(game.window.Timer1->isActive());
 
-    activate(&window);
-    QTest::mouseClick(window.LblCheat, Qt::LeftButton);
-    QCOMPARE(dialogs.prompts().last(), "The word is " + stored + ".");
-    QCOMPARE(end.calls, 0);
+    QVERIFY(Player::activate(&game.window));
+    Player::click(game.window.LblCheat);
+    QCOMPARE(game.dialogs.prompts().last(), "The word is " + stored + ".");
+    QCOMPARE(game.end.calls, 0);
 }
 
 void TestBadInput::hugePasteIntoWordEntry()
 {
-    ScriptedDialogs dialogs;
-    EndCounter end;
-    rurOvivoze window;
-    frmGetWord &dialog = openWordEntry(window, dialogs);
+    Session game;
+    QVERIFY(game.startUp());
+    QVERIFY(game.newGame());
+    frmGetWord &dialog = game.dialog();
 
     QApplication::clipboard()->setText(QStringLiteral("wxyz") + QString(1 << 20, u'q'));
     QTest::keyClick(dialog.Text1, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(dialog.Text1->text(), QStringLiteral("wxyz"));
     QTest::keyClick(dialog.Text1, Qt::Key_Return);
-    QCOMPARE(window.word.value(), QStringLiteral("wxyz"));
+    QCOMPARE(game.window.word.value(), QStringLiteral("wxyz"));
 }
 
 void TestBadInput::hugePasteIntoLetterBox()
 {
-    ScriptedDialogs dialogs;
-    EndCounter end;
-    rurOvivoze window;
-    startGame(window, dialogs, QStringLiteral("book"));
+    Session game;
+    QVERIFY(game.startUp());
+    QVERIFY(game.playWord(QStringLiteral("book")));
 
-    QTest::keyClicks(window.TxtLet1[0], QStringLiteral("b"));
-    QCOMPARE(QApplication::focusWidget(), window.TxtLet1[1]);
+    QTest::keyClicks(game.window.TxtLet1[0], QStringLiteral("b"));
+    QCOMPARE(QApplication::focusWidget(), game.window.TxtLet1[1]);
     QApplication::clipboard()->setText(QString(1 << 20, u'o'));
-    QTest::keyClick(window.TxtLet1[1], Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(window.TxtLet1[1]->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), window.TxtLet1[1]);
-    QCOMPARE(window.TxtLet1[0]->text(), QStringLiteral("b"));
+    QTest::keyClick(game.window.TxtLet1[1], Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(game.window.TxtLet1[1]->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), game.window.TxtLet1[1]);
+    QCOMPARE(game.window.TxtLet1[0]->text(), QStringLiteral("b"));
 }
 
 void TestBadInput::guessesOfEveryKind_data()
@@ -227,34 +169,32 @@ void TestBadInput::guessesOfEveryKind()
     QFETCH(QStringList, guess);
     QFETCH(QString, row);
 
-    ScriptedDialogs dialogs;
-    EndCounter end;
-    rurOvivoze window;
-    startGame(window, dialogs, word);
+    Session game;
+    QVERIFY(game.startUp());
+    QVERIFY(game.playWord(word));
 
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(QApplication::focusWidget(), window.TxtLet1[i]);
-        typeText(guess.at(i));
-        QCOMPARE(window.TxtLet1[i]->text(), guess.at(i));
+        QCOMPARE(QApplication::focusWidget(), game.window.TxtLet1[i]);
+        Player::type(guess.at(i));
+        QCOMPARE(game.window.TxtLet1[i]->text(), guess.at(i));
     }
-    QCOMPARE(QApplication::focusWidget(), window.CmdTry);
-    QTest::keyClick(window.CmdTry, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), game.window.CmdTry);
+    QTest::keyClick(game.window.CmdTry, Qt::Key_Return);
 
-    QCOMPARE(window.LstUsed->item(0)->text(), row);
+    QCOMPARE(game.window.LstUsed->item(0)->text(), row);
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(window.LblUser1[i]->text(), guess.at(i));
-        QCOMPARE(window.LblUser1[i]->textFormat(), Qt::PlainText);
+        QCOMPARE(game.window.LblUser1[i]->text(), guess.at(i));
+        QCOMPARE(game.window.LblUser1[i]->textFormat(), Qt::PlainText);
     }
-    QCOMPARE(window.LblGuess->text(), QStringLiteral("1"));
-    QCOMPARE(dialogs.unanswered, 0);
+    QCOMPARE(game.window.LblGuess->text(), QStringLiteral("1"));
+    QCOMPARE(game.dialogs.unanswered, 0);
 }
 
 void TestBadInput::thousandGuessesTypedFast()
 {
-    ScriptedDialogs dialogs;
-    EndCounter end;
-    rurOvivoze window;
-    startGame(window, dialogs, QStringLiteral("book"));
+    Session game;
+    QVERIFY(game.startUp());
+    QVERIFY(game.playWord(QStringLiteral("book")));
 
     const QString alphabet = QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789");
     for (int n = 0; n < 1000; ++n) {
@@ -266,43 +206,42 @@ void TestBadInput::thousandGuessesTypedFast()
         for (QChar c : guess)
             QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        if (window.LblGuess->text() != QString::number(n + 1))
+        if (game.window.LblGuess->text() != QString::number(n + 1))
             QFAIL(qPrintable(guess + " was not counted"));
     }
-    QCOMPARE(window.LblGuess->text(), QStringLiteral("1000"));
-    QCOMPARE(window.LstUsed->count(), 1001);
-    QCOMPARE(window.LstUsed->item(1000)->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), window.TxtLet1[0]);
-    QCOMPARE(dialogs.shown.size(), 2); // the two names; no message on the way
+    QCOMPARE(game.window.LblGuess->text(), QStringLiteral("1000"));
+    QCOMPARE(game.window.LstUsed->count(), 1001);
+    QCOMPARE(game.window.LstUsed->item(1000)->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), game.window.TxtLet1[0]);
+    QCOMPARE(game.dialogs.shown.size(), 2); // the two names; no message on the way
 }
 
 void TestBadInput::tenThousandWrongGuesses()
 {
-    ScriptedDialogs dialogs;
-    EndCounter end;
-    rurOvivoze window;
-    startGame(window, dialogs, QStringLiteral("book"));
+    Session game;
+    QVERIFY(game.startUp());
+    QVERIFY(game.playWord(QStringLiteral("book")));
 
     const int guesses = 10000;
     for (int n = 0; n < guesses; ++n) {
         const QString guess = QString::number(1000 + n % 9000);
         for (int i = 0; i < 4; ++i)
-            window.TxtLet1[i]->setText(guess.mid(i, 1));
-        window.CmdTry->click();
-        if (window.LstUsed->item(0)->text() != guess + " - XXXX")
-            QFAIL(qPrintable("row " + QString::number(n) + ": " + window.LstUsed->item(0)->text()));
+            game.window.TxtLet1[i]->setText(guess.mid(i, 1));
+        game.window.CmdTry->click();
+        if (game.window.LstUsed->item(0)->text() != guess + " - XXXX")
+            QFAIL(qPrintable("row " + QString::number(n) + ": " + game.window.LstUsed->item(0)->text()));
     }
-    QCOMPARE(window.LblGuess->text(), QString::number(guesses));
-    QCOMPARE(window.LstUsed->count(), guesses + 1);
-    QCOMPARE(window.LstUsed->item(guesses - 1)->text(), QStringLiteral("1000 - XXXX"));
-    QCOMPARE(window.LstUsed->item(guesses)->text(), QString());
+    QCOMPARE(game.window.LblGuess->text(), QString::number(guesses));
+    QCOMPARE(game.window.LstUsed->count(), guesses + 1);
+    QCOMPARE(game.window.LstUsed->item(guesses - 1)->text(), QStringLiteral("1000 - XXXX"));
+    QCOMPARE(game.window.LstUsed->item(guesses)->text(), QString());
 
     // The game goes on normally after the soak: the right word still wins.
     for (int i = 0; i < 4; ++i)
-        window.TxtLet1[i]->setText(QStringLiteral("book").mid(i, 1));
-    window.CmdTry->click();
-    QVERIFY(!window.Timer1->isActive());
-    QVERIFY(dialogs.prompts().last().startsWith(QStringLiteral("          You Guessed It!")));
+        game.window.TxtLet1[i]->setText(QStringLiteral("book").mid(i, 1));
+    game.window.CmdTry->click();
+    QVERIFY(!game.window.Timer1->isActive());
+    QVERIFY(game.dialogs.prompts().last().startsWith(QStringLiteral("          You Guessed It!")));
 }
 
 QTEST_MAIN(TestBadInput)
