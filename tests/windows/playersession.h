@@ -32,16 +32,31 @@ namespace Player {
     return QTest::qWaitForWindowActive(window);
 }
 
+// Keys go where the keyboard sends them: to an open menu, else to the focused control.
 inline QWidget *keyboardTarget()
 {
+    if (QWidget *popup = QApplication::activePopupWidget())
+        return popup;
     QWidget *focus = QApplication::focusWidget();
     return focus ? focus : QApplication::activeWindow();
+}
+
+// The text a keyboard sends with a key: Ctrl+letter is the control character (Ctrl+H is
+// Backspace's "\b"), a letter alone or with Alt is the letter itself.
+inline QString keyText(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    if (key < Qt::Key_A || key > Qt::Key_Z)
+        return key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+    if (modifiers & Qt::ControlModifier)
+        return QString(QChar(key - Qt::Key_A + 1));
+    const QChar letter(key);
+    return QString(modifiers & Qt::ShiftModifier ? letter : letter.toLower());
 }
 
 // Shortcuts and access keys are tried first, then the focused control gets the key.
 inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QTest::keyClick(keyboardTarget(), key, modifiers);
+    QTest::sendKeyEvent(QTest::Click, keyboardTarget(), key, keyText(key, modifiers), modifiers);
 }
 
 // One key press per character as players see it. Characters beyond ASCII, emoji sequences

@@ -1,15 +1,12 @@
 // The keys of both windows, pressed the way a keyboard delivers them to the focused control:
 // menu shortcuts, Enter, Space, Esc, Tab-free access keys, and the word entry's limit.
 
-#include "controlnames.h"
-#include "scripteddialogs.h"
-#include "text.h"
+#include "playersession.h"
 
-#include <QApplication>
+#include "controlnames.h"
+
 #include <QClipboard>
 #include <QInputMethodEvent>
-#include <QMenu>
-#include <QTest>
 
 #include <memory>
 
@@ -20,51 +17,11 @@ const QString fullWordMessage = QStringLiteral("Please enter a FULL four-letter 
 const QString fourLettersMessage = QStringLiteral("Please enter a FOUR-letter word!");
 const QString thumbs = QStringLiteral("\U0001F44D\U0001F3FD"); // with a skin-tone modifier
 
-[[nodiscard]] bool activate(QWidget *window)
-{
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
-}
-
-// The text a keyboard sends with a key: Ctrl+letter is the control character (Ctrl+H is
-// Backspace's "\b"), a letter alone or with Alt is the letter itself.
-QString keyText(Qt::Key key, Qt::KeyboardModifiers modifiers)
-{
-    if (key < Qt::Key_A || key > Qt::Key_Z)
-        return key == Qt::Key_Space ? QStringLiteral(" ") : QString();
-    if (modifiers & Qt::ControlModifier)
-        return QString(QChar(key - Qt::Key_A + 1));
-    const QChar letter(key);
-    return QString(modifiers & Qt::ShiftModifier ? letter : letter.toLower());
-}
-
-// Keys go where the keyboard sends them: to an open menu, else to the focused control.
-QWidget *keyboardTarget()
-{
-    if (QWidget *popup = QApplication::activePopupWidget())
-        return popup;
-    QWidget *focus = QApplication::focusWidget();
-    return focus ? focus : QApplication::activeWindow();
-}
-
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::sendKeyEvent(QTest::Click, keyboardTarget(), key, keyText(key, modifiers), modifiers);
-}
-
-// One key event per character as players see it, carrying its whole text, as an input
-// method delivers an emoji or an accented letter.
-void type(const QString &text)
-{
-    for (const QString &character : Text::graphemes(text)) {
-        const char16_t first = character.front().toUpper().unicode();
-        const bool ascii = character.size() == 1 && first >= 0x20 && first < 0x7f;
-        QTest::sendKeyEvent(QTest::Click, keyboardTarget(),
-                            ascii ? Qt::Key(first) : Qt::Key_unknown, character, Qt::NoModifier);
-    }
-}
-
 } // namespace
+
+using Player::activate;
+using Player::press;
+using Player::type;
 
 class TestKeys : public QObject
 {
@@ -109,44 +66,35 @@ private:
     // Puts the focus on a board control; "TxtLet1(n)" is reached by typing n letters.
     void focusBoard(const QString &name);
 
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<EndCounter> m_end;
-    std::unique_ptr<rurOvivoze> m_window;
+    std::unique_ptr<Session> m_game;
     frmGetWord *m_dialog = nullptr;
 };
 
 void TestKeys::init()
 {
-    m_dialogs = std::make_unique<ScriptedDialogs>();
-    m_end = std::make_unique<EndCounter>();
-    m_window = std::make_unique<rurOvivoze>();
+    m_game = std::make_unique<Session>();
 }
 
 void TestKeys::cleanup()
 {
     m_dialog = nullptr;
-    m_window.reset();
-    m_end.reset();
-    m_dialogs.reset();
+    m_game.reset();
 }
 
 void TestKeys::startUp()
 {
-    m_dialogs->answerInputs({ QStringLiteral("Ann"), QStringLiteral("Bob") });
-    m_window->Form_Load();
-    m_window->show();
-    QVERIFY(activate(m_window.get()));
+    QVERIFY(m_game->startUp());
 }
 
 void TestKeys::openWordEntry()
 {
     startUp();
     press(Qt::Key_N, Qt::ControlModifier);
-    m_dialog = &m_window->getWordDialog();
+    m_dialog = &m_game->window.getWordDialog();
     QVERIFY(m_dialog->isVisible());
     QVERIFY(activate(m_dialog));
     QCOMPARE(QApplication::focusWidget(), m_dialog->Text1);
-    m_dialogs->shown.clear();
+    m_game->dialogs.shown.clear();
 }
 
 void TestKeys::startGame()
@@ -154,19 +102,19 @@ void TestKeys::startGame()
     openWordEntry();
     type(QStringLiteral("word"));
     press(Qt::Key_Return);
-    QCOMPARE(m_window->word.value(), QStringLiteral("word"));
-    QVERIFY(m_window->isVisible());
-    QVERIFY(activate(m_window.get()));
-    QVERIFY(m_window->CmdTry->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), m_window->TxtLet1[0]);
-    QVERIFY(m_dialogs->shown.isEmpty());
+    QCOMPARE(m_game->window.word.value(), QStringLiteral("word"));
+    QVERIFY(m_game->window.isVisible());
+    QVERIFY(activate(&m_game->window));
+    QVERIFY(m_game->window.CmdTry->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), m_game->window.TxtLet1[0]);
+    QVERIFY(m_game->dialogs.shown.isEmpty());
 }
 
 QWidget *TestKeys::control(const QString &name) const
 {
     if (m_dialog && name == QLatin1String("dialog"))
         return m_dialog;
-    QWidget *board = namedWidget(boardControls(*m_window), name);
+    QWidget *board = namedWidget(boardControls(m_game->window), name);
     return board ? board : m_dialog ? namedWidget(wordDialogControls(*m_dialog), name) : nullptr;
 }
 
@@ -174,15 +122,15 @@ void TestKeys::focusBoard(const QString &name)
 {
     QWidget *target = control(name);
     QVERIFY(target);
-    const int box = std::distance(m_window->TxtLet1.begin(),
-                                  std::find(m_window->TxtLet1.begin(), m_window->TxtLet1.end(),
+    const int box = std::distance(m_game->window.TxtLet1.begin(),
+                                  std::find(m_game->window.TxtLet1.begin(), m_game->window.TxtLet1.end(),
                                             target));
     if (box < 4) {
-        m_window->TxtLet1[0]->setFocus();
+        m_game->window.TxtLet1[0]->setFocus();
         type(QStringLiteral("abc").left(box));
-    } else if (target == m_window->LstUsed) {
+    } else if (target == m_game->window.LstUsed) {
         // Below the one empty row every game's list starts with.
-        QTest::mouseClick(m_window->LstUsed->viewport(), Qt::LeftButton, {}, QPoint(20, 60));
+        QTest::mouseClick(m_game->window.LstUsed->viewport(), Qt::LeftButton, {}, QPoint(20, 60));
     } else {
         target->setFocus();
     }
@@ -232,33 +180,33 @@ void TestKeys::menuShortcuts()
     }
     QApplication::clipboard()->setText(QStringLiteral("on the clipboard"));
     if (command == QLatin1String("new"))
-        m_dialogs->answerMessages({ Dialogs::Yes });
+        m_game->dialogs.answerMessages({ Dialogs::Yes });
 
     press(Qt::Key(key), Qt::ControlModifier);
 
     if (command == QLatin1String("new")) {
-        QCOMPARE(m_dialogs->prompts(), QStringList{ keepNamesQuestion });
-        QCOMPARE(m_dialogs->shown.first().buttons, Dialogs::YesNo);
+        QCOMPARE(m_game->dialogs.prompts(), QStringList{ keepNamesQuestion });
+        QCOMPARE(m_game->dialogs.shown.first().buttons, Dialogs::YesNo);
         QVERIFY(m_dialog->isVisible());
-        QVERIFY(!m_window->isVisible());
-        QCOMPARE(m_end->calls, 0);
+        QVERIFY(!m_game->window.isVisible());
+        QCOMPARE(m_game->end.calls, 0);
         return;
     }
 
     if (command == QLatin1String("exit")) {
-        QCOMPARE(m_end->calls, 1);
-        QVERIFY(m_dialogs->shown.isEmpty());
+        QCOMPARE(m_game->end.calls, 1);
+        QVERIFY(m_game->dialogs.shown.isEmpty());
     } else {
-        QCOMPARE(m_end->calls, 0);
-        QCOMPARE(m_dialogs->shown.size(), 1);
+        QCOMPARE(m_game->end.calls, 0);
+        QCOMPARE(m_game->dialogs.shown.size(), 1);
         // The very box the menu command shows.
         if (command == QLatin1String("how"))
-            m_window->mnuHow_Click();
+            m_game->window.mnuHow_Click();
         else
-            m_window->mnuAbout_Click();
-        QCOMPARE(m_dialogs->shown.size(), 2);
-        QCOMPARE(m_dialogs->shown.at(0).prompt, m_dialogs->shown.at(1).prompt);
-        QCOMPARE(m_dialogs->shown.at(0).buttons, Dialogs::OkOnly);
+            m_game->window.mnuAbout_Click();
+        QCOMPARE(m_game->dialogs.shown.size(), 2);
+        QCOMPARE(m_game->dialogs.shown.at(0).prompt, m_game->dialogs.shown.at(1).prompt);
+        QCOMPARE(m_game->dialogs.shown.at(0).buttons, Dialogs::OkOnly);
     }
 
     QCOMPARE(QApplication::focusWidget(), target);
@@ -267,8 +215,8 @@ void TestKeys::menuShortcuts()
         QCOMPARE(box->text(), QStringLiteral("q"));
         QCOMPARE(box->hasSelectedText(), key == Qt::Key_X);
     }
-    if (target == m_window->LstUsed)
-        QVERIFY(m_window->LstUsed->selectedItems().isEmpty());
+    if (target == m_game->window.LstUsed)
+        QVERIFY(m_game->window.LstUsed->selectedItems().isEmpty());
 }
 
 void TestKeys::beforeTheFirstGame_data()
@@ -300,31 +248,31 @@ void TestKeys::beforeTheFirstGame()
     QFETCH(QString, command);
 
     startUp();
-    m_dialogs->shown.clear();
-    QVERIFY(!m_window->CmdTry->isEnabled());
+    m_game->dialogs.shown.clear();
+    QVERIFY(!m_game->window.CmdTry->isEnabled());
     if (focus.startsWith(QLatin1String("TxtLet1"))) {
-        m_window->CmdTry->setEnabled(true);
-        for (QLineEdit *box : m_window->TxtLet1)
+        m_game->window.CmdTry->setEnabled(true);
+        for (QLineEdit *box : m_game->window.TxtLet1)
             box->setEnabled(true);
     }
     focusBoard(focus);
 
     press(Qt::Key(key), modifiers);
 
-    QCOMPARE(m_end->calls, command == QLatin1String("exit") ? 1 : 0);
+    QCOMPARE(m_game->end.calls, command == QLatin1String("exit") ? 1 : 0);
     const bool opened = command == QLatin1String("new");
-    QCOMPARE(m_window->getWordDialog().isVisible(), opened);
-    QCOMPARE(m_window->isVisible(), !opened);
+    QCOMPARE(m_game->window.getWordDialog().isVisible(), opened);
+    QCOMPARE(m_game->window.isVisible(), !opened);
     if (command == QLatin1String("how") || command == QLatin1String("about")) {
-        QCOMPARE(m_dialogs->shown.size(), 1);
+        QCOMPARE(m_game->dialogs.shown.size(), 1);
         if (command == QLatin1String("how"))
-            m_window->mnuHow_Click();
+            m_game->window.mnuHow_Click();
         else
-            m_window->mnuAbout_Click();
-        QCOMPARE(m_dialogs->shown.at(0).prompt, m_dialogs->shown.at(1).prompt);
+            m_game->window.mnuAbout_Click();
+        QCOMPARE(m_game->dialogs.shown.at(0).prompt, m_game->dialogs.shown.at(1).prompt);
     } else {
         // The first game asks no keep-names question.
-        QVERIFY(m_dialogs->shown.isEmpty());
+        QVERIFY(m_game->dialogs.shown.isEmpty());
     }
 }
 
@@ -357,21 +305,21 @@ void TestKeys::enterPressesTry()
     startGame();
     focusBoard(focus);
     QWidget *target = QApplication::focusWidget();
-    m_window->CmdTry->setEnabled(tryEnabled);
+    m_game->window.CmdTry->setEnabled(tryEnabled);
     QStringList before;
-    for (const QLineEdit *box : m_window->TxtLet1)
+    for (const QLineEdit *box : m_game->window.TxtLet1)
         before.append(box->text());
 
     press(Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 
-    QCOMPARE(m_dialogs->prompts(), tryEnabled ? QStringList{ fullWordMessage } : QStringList());
+    QCOMPARE(m_game->dialogs.prompts(), tryEnabled ? QStringList{ fullWordMessage } : QStringList());
     QStringList after;
-    for (const QLineEdit *box : m_window->TxtLet1)
+    for (const QLineEdit *box : m_game->window.TxtLet1)
         after.append(box->text());
     QCOMPARE(after, before);
     QCOMPARE(QApplication::focusWidget(), target);
-    QCOMPARE(m_window->LstUsed->count(), 1);
-    QCOMPARE(m_end->calls, 0);
+    QCOMPARE(m_game->window.LstUsed->count(), 1);
+    QCOMPARE(m_game->end.calls, 0);
 }
 
 void TestKeys::buttonKeys_data()
@@ -398,21 +346,21 @@ void TestKeys::buttonKeys()
     startGame();
     focusBoard(button);
     if (command == QLatin1String("new"))
-        m_dialogs->answerMessages({ Dialogs::Yes });
+        m_game->dialogs.answerMessages({ Dialogs::Yes });
 
     press(Qt::Key(key),
           key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 
     if (command == QLatin1String("try")) {
-        QCOMPARE(m_dialogs->prompts(), QStringList{ fullWordMessage });
-        QCOMPARE(m_end->calls, 0);
+        QCOMPARE(m_game->dialogs.prompts(), QStringList{ fullWordMessage });
+        QCOMPARE(m_game->end.calls, 0);
     } else if (command == QLatin1String("exit")) {
-        QVERIFY(m_dialogs->shown.isEmpty());
-        QCOMPARE(m_end->calls, 1);
+        QVERIFY(m_game->dialogs.shown.isEmpty());
+        QCOMPARE(m_game->end.calls, 1);
     } else {
-        QCOMPARE(m_dialogs->prompts(), QStringList{ keepNamesQuestion });
+        QCOMPARE(m_game->dialogs.prompts(), QStringList{ keepNamesQuestion });
         QVERIFY(m_dialog->isVisible());
-        QCOMPARE(m_end->calls, 0);
+        QCOMPARE(m_game->end.calls, 0);
     }
 }
 
@@ -433,20 +381,20 @@ void TestKeys::escapeOnBoard()
     focusBoard(focus);
     QWidget *target = QApplication::focusWidget();
     QStringList before;
-    for (const QLineEdit *box : m_window->TxtLet1)
+    for (const QLineEdit *box : m_game->window.TxtLet1)
         before.append(box->text());
 
     press(Qt::Key_Escape);
     QTest::qWait(50);
 
-    QVERIFY(m_dialogs->shown.isEmpty());
-    QCOMPARE(m_end->calls, 0);
-    QVERIFY(m_window->isVisible());
+    QVERIFY(m_game->dialogs.shown.isEmpty());
+    QCOMPARE(m_game->end.calls, 0);
+    QVERIFY(m_game->window.isVisible());
     QVERIFY(!m_dialog->isVisible());
-    QVERIFY(m_window->Timer1->isActive());
+    QVERIFY(m_game->window.Timer1->isActive());
     QCOMPARE(QApplication::focusWidget(), target);
     QStringList after;
-    for (const QLineEdit *box : m_window->TxtLet1)
+    for (const QLineEdit *box : m_game->window.TxtLet1)
         after.append(box->text());
     QCOMPARE(after, before);
 }
@@ -465,14 +413,14 @@ void TestKeys::altXPressesExit()
 
     startGame();
     focusBoard(focus);
-    const QString typedBefore = m_window->TxtLet1[0]->text();
+    const QString typedBefore = m_game->window.TxtLet1[0]->text();
 
     press(Qt::Key_X, Qt::AltModifier);
 
     // An access key presses its button with a short visible push.
-    QTRY_COMPARE(m_end->calls, 1);
-    QVERIFY(m_dialogs->shown.isEmpty());
-    QCOMPARE(m_window->TxtLet1[0]->text(), typedBefore);
+    QTRY_COMPARE(m_game->end.calls, 1);
+    QVERIFY(m_game->dialogs.shown.isEmpty());
+    QCOMPARE(m_game->window.TxtLet1[0]->text(), typedBefore);
 }
 
 void TestKeys::menuAccessKeys_data()
@@ -490,8 +438,8 @@ void TestKeys::menuAccessKeys()
     QFETCH(QString, menu);
 
     startGame();
-    QMenu *opened = menu == QLatin1String("File") ? m_window->MnuFile : m_window->MnuHelp;
-    QMenu *other = opened == m_window->MnuFile ? m_window->MnuHelp : m_window->MnuFile;
+    QMenu *opened = menu == QLatin1String("File") ? m_game->window.MnuFile : m_game->window.MnuHelp;
+    QMenu *other = opened == m_game->window.MnuFile ? m_game->window.MnuHelp : m_game->window.MnuFile;
 
     press(Qt::Key(key), Qt::AltModifier);
     QTRY_VERIFY(opened->isVisible());
@@ -500,9 +448,9 @@ void TestKeys::menuAccessKeys()
     // Esc closes the menu, and nothing else.
     press(Qt::Key_Escape);
     QTRY_VERIFY(!opened->isVisible());
-    QVERIFY(m_window->isVisible());
-    QVERIFY(m_dialogs->shown.isEmpty());
-    QCOMPARE(m_end->calls, 0);
+    QVERIFY(m_game->window.isVisible());
+    QVERIFY(m_game->dialogs.shown.isEmpty());
+    QCOMPARE(m_game->end.calls, 0);
 }
 
 void TestKeys::wordDialogKeepsOpen_data()
@@ -535,11 +483,11 @@ void TestKeys::wordDialogKeepsOpen()
     QTest::qWait(50);
 
     QVERIFY(m_dialog->isVisible());
-    QVERIFY(!m_window->isVisible());
+    QVERIFY(!m_game->window.isVisible());
     QCOMPARE(m_dialog->Text1->text(), QStringLiteral("ab"));
     QCOMPARE(QApplication::focusWidget(), target);
-    QVERIFY(m_dialogs->shown.isEmpty());
-    QCOMPARE(m_end->calls, 0);
+    QVERIFY(m_game->dialogs.shown.isEmpty());
+    QCOMPARE(m_game->end.calls, 0);
 }
 
 void TestKeys::wordDialogButtons_data()
@@ -585,21 +533,21 @@ void TestKeys::wordDialogButtons()
     // Access keys push their button a moment later.
     if (result == QLatin1String("accepted")) {
         QTRY_VERIFY(!m_dialog->isVisible());
-        QVERIFY(m_window->isVisible());
-        QCOMPARE(m_window->word.value(), typed.toLower());
-        QVERIFY(m_window->Timer1->isActive());
-        QVERIFY(m_dialogs->shown.isEmpty());
-        QCOMPARE(m_end->calls, 0);
+        QVERIFY(m_game->window.isVisible());
+        QCOMPARE(m_game->window.word.value(), typed.toLower());
+        QVERIFY(m_game->window.Timer1->isActive());
+        QVERIFY(m_game->dialogs.shown.isEmpty());
+        QCOMPARE(m_game->end.calls, 0);
     } else if (result == QLatin1String("refused")) {
-        QTRY_COMPARE(m_dialogs->prompts(), QStringList{ fourLettersMessage });
+        QTRY_COMPARE(m_game->dialogs.prompts(), QStringList{ fourLettersMessage });
         QVERIFY(m_dialog->isVisible());
         QCOMPARE(m_dialog->Text1->text(), QString());
         QCOMPARE(QApplication::focusWidget(), m_dialog->Text1);
-        QCOMPARE(m_end->calls, 0);
+        QCOMPARE(m_game->end.calls, 0);
     } else {
-        QTRY_COMPARE(m_end->calls, 1);
-        QVERIFY(m_dialogs->shown.isEmpty());
-        QVERIFY(m_window->word.isEmpty());
+        QTRY_COMPARE(m_game->end.calls, 1);
+        QVERIFY(m_game->dialogs.shown.isEmpty());
+        QVERIFY(m_game->window.word.isEmpty());
     }
 }
 
@@ -635,8 +583,8 @@ void TestKeys::wordDialogCtrlX()
     press(Qt::Key_X, modifiers);
     QTest::qWait(50);
 
-    QCOMPARE(m_end->calls, ends);
-    QVERIFY(m_dialogs->shown.isEmpty());
+    QCOMPARE(m_game->end.calls, ends);
+    QVERIFY(m_game->dialogs.shown.isEmpty());
     if (!ends)
         QVERIFY(m_dialog->isVisible());
 }
@@ -696,7 +644,7 @@ void TestKeys::wordDialogLimit()
 
     QCOMPARE(entry->text(), held);
     QCOMPARE(Text::length(entry->text()), qsizetype(4));
-    QCOMPARE(m_end->calls, 0);
+    QCOMPARE(m_game->end.calls, 0);
 }
 
 QTEST_MAIN(TestKeys)
