@@ -48,6 +48,14 @@ void TestWordEntry::entries_data()
     QTest::newRow("four emoji with modifiers")
             << thumbs + wave + victory + okHand << thumbs + wave + victory + okHand;
     QTest::newRow("combining accent") << "CAFE\u0301" << "cafe\u0301";
+    QTest::newRow("markup") << "<b>x" << "<b>x";
+    QTest::newRow("ampersands") << "&&&&" << "&&&&";
+    QTest::newRow("right to left") << "\u05D3\u05E0\u05D4\u05D0" << "\u05D3\u05E0\u05D4\u05D0";
+    QTest::newRow("joined emoji family")
+            << "\U0001F468\u200D\U0001F469\u200D\U0001F467" + thumbs + "ab"
+            << "\U0001F468\u200D\U0001F469\u200D\U0001F467" + thumbs + "ab";
+    QTest::newRow("capital sharp s") << "\u1E9Eabc" << "\u00DFabc";
+    QTest::newRow("five emoji keep four") << thumbs.repeated(5) << thumbs.repeated(4);
     QTest::newRow("empty") << "" << "";
     QTest::newRow("one character") << "a" << "";
     QTest::newRow("two characters") << "ab" << "";
