@@ -6,6 +6,7 @@
 #include "rurovivoze.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,6 +128,19 @@ double timeOneGuess(rurOvivoze &board, const WorkCounter &work, const QString &g
     return micros;
 }
 
+// Resident memory of this process in KiB, from /proc.
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -163,6 +177,8 @@ int main(int argc, char *argv[])
     std::printf("qt %s\n", qVersion());
     for (const int count : { 10, 1000, 10000 }) {
         listGuesses(board, work, count);
+        // Soak: what the listed rows cost in memory, against the 10-row board.
+        std::printf("rss %d %ld\n", count, residentKiB());
         for (int i = 0; i < 5; ++i)
             timeOneGuess(board, work, guesses.at(i % guesses.size()));
         std::vector<double> times;
