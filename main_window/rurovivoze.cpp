@@ -20,13 +20,6 @@ namespace {
 
 const QString lineBreak = QStringLiteral("\r\n");
 
-// Captions keep "\r\n" as the game writes them; Qt breaks lines on "\n" alone.
-void setCaption(QLabel *label, const QString &caption)
-{
-    QString shown = caption;
-    label->setText(shown.replace(lineBreak, QStringLiteral("\n")));
-}
-
 } // namespace
 
 // Prepares the board for a game: at start-up, and again from New Game.
@@ -66,9 +59,9 @@ void rurOvivoze::Form_Load()
             box->setEnabled(false);
     }
 
-    setCaption(Label1, QStringLiteral("This Game:") + lineBreak + lineBreak + Play1
-                               + QStringLiteral(" chooses;") + lineBreak + Play2
-                               + QStringLiteral(" guesses."));
+    Label1->setText(Text::shownLineBreaks(QStringLiteral("This Game:") + lineBreak + lineBreak
+                                          + Play1 + QStringLiteral(" chooses;") + lineBreak
+                                          + Play2 + QStringLiteral(" guesses.")));
 }
 
 void rurOvivoze::mnuNew_Click()

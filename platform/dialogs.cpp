@@ -1,5 +1,7 @@
 #include "dialogs.h"
 
+#include "text.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -9,13 +11,6 @@
 namespace {
 
 Dialogs *installed = nullptr;
-
-// Qt wants "\n"; a lone "\r" would show as a stray glyph.
-QString displayed(const QString &prompt)
-{
-    QString text = prompt;
-    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
 
 // Qt makes No the escape button of a Yes/No box; here the question must be answered.
 class AnswerRequired : public QObject
@@ -66,7 +61,7 @@ int QtDialogs::messageBox(const QString &prompt, Buttons buttons, const QString 
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
-    box.setText(displayed(prompt));
+    box.setText(Text::shownLineBreaks(prompt));
     if (buttons == YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -83,7 +78,7 @@ QString QtDialogs::inputBox(const QString &prompt, const QString &title, const Q
 {
     QInputDialog box(QApplication::activeWindow());
     box.setWindowTitle(title);
-    box.setLabelText(displayed(prompt));
+    box.setLabelText(Text::shownLineBreaks(prompt));
     box.setTextValue(defaultText);
     // QInputDialog has no switch for its label's format; its only label is the prompt.
     for (QLabel *label : box.findChildren<QLabel *>())

@@ -82,6 +82,12 @@ QString left(const QString &text, qsizetype count)
     return count >= qsizetype(ends.size()) ? text : text.left(ends[count - 1]);
 }
 
+QString shownLineBreaks(const QString &text)
+{
+    QString shown = text;
+    return shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
 // Rounds the shortest decimal form of the number, so that 2.675 (stored as 2.67499...)
 // still rounds up the way a player reading "2.675" expects.
 QString format00(double number)

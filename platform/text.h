@@ -21,6 +21,9 @@ QString charAt(const QString &text, qsizetype position);
 // The first `count` characters.
 QString left(const QString &text, qsizetype count);
 
+// The game writes line breaks as "\r\n"; Qt breaks lines on "\n" and would show the "\r".
+QString shownLineBreaks(const QString &text);
+
 // Fixed two decimals, at least one digit before the point, rounded half away from zero,
 // always with "." whatever the locale.
 QString format00(double number);
