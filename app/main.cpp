@@ -2,6 +2,7 @@
 #include "rurovivoze.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,16 @@ bool displayConfigured()
 {
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
             || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+// Every window, message and input box shows this icon. It carries every drawn size so that
+// a dock or Alt+Tab on a HiDPI screen picks a sharp one; 32 x 32 is the 256-colour original.
+QIcon programIcon()
+{
+    QIcon icon(QStringLiteral(":/assets/quadrel.png"));
+    for (const int size : { 16, 24, 48, 64, 128, 256 })
+        icon.addFile(QStringLiteral(":/assets/quadrel-%1.png").arg(size));
+    return icon;
 }
 
 } // namespace
@@ -28,7 +39,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quadrel"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quadrel.Quadrel"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/quadrel.png")));
+    QApplication::setWindowIcon(programIcon());
     // Every way out goes through the game's own exit; a moment with no window shown (between
     // the name boxes, or while the board hides for word entry) must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -85,7 +85,6 @@ rurOvivoze::rurOvivoze(QWidget *parent)
     : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Quadrel"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/quadrel.png")));
     createControls();
     createMenus();
     wireEvents();

@@ -48,7 +48,6 @@ frmGetWord::frmGetWord(rurOvivoze &mainWindow)
     , rurOvivoze_(mainWindow)
 {
     setWindowTitle(QStringLiteral("Quadrel"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/quadrel.png")));
     setFixedSize(7470 / 15, 1455 / 15);
     createControls();
     wireEvents();

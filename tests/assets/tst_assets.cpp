@@ -64,6 +64,10 @@ void TestAssets::loadsFromResources_data()
     QTest::newRow("banner") << "banner.bmp" << QSize(497, 57);
     QTest::newRow("icon") << "quadrel.ico" << QSize(32, 32);
     QTest::newRow("icon as png") << "quadrel.png" << QSize(32, 32);
+    for (const int size : { 16, 24, 48, 64, 128, 256 }) {
+        const QString name = QStringLiteral("quadrel-%1.png").arg(size);
+        QTest::newRow(qPrintable(name)) << name << QSize(size, size);
+    }
 }
 
 void TestAssets::loadsFromResources()

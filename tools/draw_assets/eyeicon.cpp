@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 #include <QtMath>
 
 #include <cmath>
@@ -25,13 +26,20 @@ QPainterPath eyeOpening()
     return path;
 }
 
-void drawSkin(QPainter &painter)
+// The skin covers the whole square, or all of it but a hole when one is given.
+void drawSkin(QPainter &painter, const QPainterPath &hole = {})
 {
     QRadialGradient skin(QPointF(110, 110), 190, QPointF(96, 70));
     skin.setColorAt(0.0, QColor(178, 176, 174));
     skin.setColorAt(0.6, QColor(142, 140, 140));
     skin.setColorAt(1.0, QColor(96, 95, 98));
-    painter.fillRect(QRectF(0, 0, grid, grid), skin);
+    if (hole.isEmpty()) {
+        painter.fillRect(QRectF(0, 0, grid, grid), skin);
+    } else {
+        QPainterPath square;
+        square.addRect(QRectF(0, 0, grid, grid));
+        painter.fillPath(square.subtracted(hole), skin);
+    }
 
     // Brow: thick over the inner corner, tapering towards the temple.
     QPainterPath brow;
@@ -148,16 +156,41 @@ void drawLids(QPainter &painter, bool small)
     painter.strokePath(lower, QPen(QColor(82, 76, 78), 5, Qt::SolidLine, Qt::RoundCap));
 }
 
+void drawEye(QPainter &painter, bool small)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawSkin(painter);
+    drawEyeball(painter);
+    drawLids(painter, small);
+}
+
 } // namespace
 
 QImage drawEyeIcon(int size)
 {
     QImage image(size, size, QImage::Format_RGB32);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / grid, size / grid);
-    drawSkin(painter);
-    drawEyeball(painter);
-    drawLids(painter, size < 64);
+    drawEye(painter, size < 64);
     return image;
+}
+
+bool writeEyeSvg(const QString &fileName)
+{
+    QSvgGenerator svg;
+    svg.setFileName(fileName);
+    svg.setSize(QSize(int(grid), int(grid)));
+    svg.setViewBox(QRectF(0, 0, grid, grid));
+    svg.setTitle(QStringLiteral("Quadrel"));
+    svg.setDescription(QStringLiteral("An eye with a bright green iris on grey skin"));
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    // The SVG writer drops clip paths, so the eyeball goes first, unclipped, and the skin
+    // hides what spills over, through a hole cut to the opening.
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawEyeball(painter);
+    drawSkin(painter, eyeOpening());
+    drawLids(painter, false);
+    return painter.end();
 }

@@ -24,6 +24,12 @@ bool saveBitmap(QImage image, const QString &fileName)
     return image.save(fileName, "BMP");
 }
 
+// One size of the desktop's icon set, drawn at that size rather than scaled.
+bool saveEyeIcon(const QDir &out, int size)
+{
+    return drawEyeIcon(size).save(out.filePath(QStringLiteral("quadrel-%1.png").arg(size)), "PNG");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -62,6 +68,13 @@ int main(int argc, char *argv[])
         {"quadrel.ico", writeIndexedIcon(icon, out.filePath(QStringLiteral("quadrel.ico")))},
         {"quadrel.png", icon.save(out.filePath(QStringLiteral("quadrel.png")), "PNG")},
         {"quadrel-256.png", drawEyeIcon(256).save(out.filePath(QStringLiteral("quadrel-256.png")), "PNG")},
+        {"quadrel-16.png", saveEyeIcon(out, 16)},
+        {"quadrel-24.png", saveEyeIcon(out, 24)},
+        {"quadrel-48.png", saveEyeIcon(out, 48)},
+        {"quadrel-64.png", saveEyeIcon(out, 64)},
+        {"quadrel-128.png", saveEyeIcon(out, 128)},
+        {"quadrel-512.png", saveEyeIcon(out, 512)},
+        {"quadrel.svg", writeEyeSvg(out.filePath(QStringLiteral("quadrel.svg")))},
     };
     int status = 0;
     for (const auto &result : results) {
