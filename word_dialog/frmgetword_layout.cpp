@@ -3,6 +3,7 @@
 #include "frmgetword.h"
 
 #include "graphemelimit.h"
+#include "keyboard.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -60,9 +61,7 @@ void frmGetWord::showCentred()
 {
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
+    Keyboard::showWithKeys(this);
 }
 
 void frmGetWord::createControls()

@@ -1,50 +1,72 @@
 #!/usr/bin/env bash
-# Plays one whole game on a real X server with real key strokes: both names, Ctrl+N, a
-# word, a wrong guess, the winning guess, then Ctrl+X. Checks the windows a player sees and
-# that the program ends with status 0.
+# Plays whole games on a real desktop with real key strokes and no clicks: both names,
+# Ctrl+N, a refused word, a word, a wrong guess, the winning guess, New Game with Yes, then
+# Ctrl+X. Every key goes to whatever has the keyboard, and after every step the window the
+# player needs must have it within a second.
+# Usage: play.sh QUADREL DESKTOP [GAMES]   (DESKTOP as in desktops.sh)
 set -euo pipefail
 quadrel=$1
-source "$(dirname "$0")/../../tools/x11-helpers.sh"
+games=${3:-5}
+here=$(dirname "$0")
+source "$here/../../tools/x11-helpers.sh"
+source "$here/desktops.sh"
+trap 'stop_desktop; cleanup' EXIT
 
-start_xvfb
-"$quadrel" &
-game=$!
+start_desktop "$2"
+echo "desktop: $2"
 
-enter_names Ann Bob
-main=$(window "Quadrel")
-echo "main window shown after both names"
-type_into "$main" key ctrl+n
+play_game() {
+    start_game "$quadrel"
 
-# The main window hides and the borderless dialog, also titled Quadrel, takes its place.
-dialog=$(other_window Quadrel "$main")
-is_visible Quadrel "$main" && fail "main window still shown during word entry"
-echo "word entry dialog shown, main window hidden"
-type_into "$dialog" type --delay 30 "Book"
-xdotool key Return
-wait_visible Quadrel "$main"
-expect_visible Quadrel 1
-echo "main window back, game running"
+    expect_keyboard "Player 1"
+    send_key ctrl+a
+    send_text Ann
+    send_key Return
+    expect_keyboard "Player 2"
+    send_key ctrl+a
+    send_text Bob
+    send_key Return
 
-# A wrong guess: the focus walks the boxes to Try!, Enter presses it. No box opens.
-type_into "$main" type --delay 60 "oops"
-xdotool key Return
-sleep 0.5
-expect_visible Quadrel 1
-echo "wrong guess taken without a message"
+    expect_keyboard board
+    send_key ctrl+n
+    expect_keyboard dialog
 
-# The winning guess opens the congratulation, titled Quadrel.
-type_into "$main" type --delay 60 "BOOK"
-xdotool key Return
-message=$(other_window Quadrel "$main")
-echo "congratulation shown"
-type_into "$message" key Return
-expect_visible Quadrel 1
+    # Too short: refused, and the emptied word box takes the next try.
+    send_text boo
+    send_key Return
+    expect_keyboard message
+    send_key Return
+    expect_keyboard dialog
+    send_text Book
+    send_key Return
 
-type_into "$main" key ctrl+x
-for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game" 2>/dev/null && fail "Ctrl+X did not end the program"
-status=0
-wait "$game" || status=$?
-game=
-[ "$status" -eq 0 ] || fail "exit status $status"
-echo "Ctrl+X ended the program with status 0"
+    # A wrong guess: the focus walks the boxes to Try!, Enter presses it, box 0 takes the next.
+    expect_keyboard board
+    send_text oops
+    send_key Return
+    sleep 0.3
+    expect_keyboard board
+    send_text BOOK
+    send_key Return
+    expect_keyboard message
+    send_key Return
+
+    expect_keyboard board
+    send_key ctrl+n
+    expect_keyboard "Keep Player Names?"
+    send_key Return
+    expect_keyboard dialog
+
+    send_key ctrl+x
+    for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$game" 2>/dev/null && fail "Ctrl+X did not end the program"
+    local status=0
+    wait "$game" || status=$?
+    game=
+    [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
+for round in $(seq "$games"); do
+    play_game
+    echo "game $round of $games played on $2, Ctrl+X ended it with status 0"
+done

@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+// Who has the keyboard. Window managers differ in whether they hand it to a window that is
+// shown, or back to the window under a box that closed; without one nobody does.
+namespace Keyboard {
+
+// Shows the window and asks for the keyboard, then waits (a second at most) until the
+// window system has given it, so that a window hidden next cannot take the keyboard along.
+// Players' keys wait meanwhile; nothing is lost.
+void showWithKeys(QWidget *window);
+
+} // namespace Keyboard
