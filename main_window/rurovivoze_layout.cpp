@@ -3,6 +3,7 @@
 
 #include "rurovivoze.h"
 
+#include "fixedframe.h"
 #include "frmgetword.h"
 #include "twips.h"
 
@@ -95,6 +96,7 @@ rurOvivoze::rurOvivoze(QWidget *parent)
     adjustSize();
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    offerFixedFrame(this);
 }
 
 rurOvivoze::~rurOvivoze() = default;

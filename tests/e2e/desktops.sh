@@ -1,8 +1,8 @@
 # The desktops the end-to-end game is played on, behind one set of steps: start the desktop,
 # start the game, send keys to whatever has the keyboard, and tell which window has it.
 # Source it after tools/x11-helpers.sh; `start_desktop` picks the desktop by name:
-#   none openbox metacity xfwm4   an Xvfb server, with that window manager or none
-#   sway                          a headless sway compositor, the game on Qt's Wayland plugin
+#   none openbox metacity xfwm4 fluxbox   an Xvfb server, with that window manager or none
+#   sway                                  a headless sway compositor, the game on Qt's Wayland plugin
 
 desktop=
 sent=
@@ -26,7 +26,7 @@ start_desktop() {
     desktop=$1
     case "$desktop" in
         none) start_xvfb ;;
-        openbox | metacity) need "$desktop" "$desktop"; start_xvfb; start_wm "$desktop" ;;
+        openbox | metacity | fluxbox) need "$desktop" "$desktop"; start_xvfb; start_wm "$desktop" ;;
         # xfwm4 reads its settings over a session bus.
         xfwm4) need xfwm4 xfwm4; start_xvfb; need dbus-run-session dbus-bin; start_wm dbus-run-session xfwm4 --compositor=off ;;
         sway) need sway sway; need wtype wtype; need jq jq; start_sway ;;
@@ -162,4 +162,24 @@ expect_keyboard() {
         sleep 0.1
     done
     fail "(play.sh:${BASH_LINENO[0]}) after $sent the $kind window did not get the keyboard within a second (it is with '$(focused_window)')"
+}
+
+# The board keeps its size: its frame offers the window manager neither resizing nor
+# maximizing, and a maximize request (as a program or a key binding sends it) does not grow it.
+expect_fixed_size() {
+    case "$desktop" in none | sway) return 0 ;; esac
+    need wmctrl wmctrl
+    local id functions before
+    id=$(xdotool getwindowfocus)
+    functions=$(xprop -id "$id" _MOTIF_WM_HINTS | sed -n 's/^[^=]*= [^,]*, *\([^,]*\),.*/\1/p')
+    [ -n "$functions" ] || fail "the board has no _MOTIF_WM_HINTS"
+    (( functions & 0x13 )) && fail "the board offers resizing or maximizing (_MOTIF_WM_HINTS functions $functions)"
+    before=$(x11_window "$id")
+    wmctrl -i -r "$id" -b add,maximized_vert,maximized_horz
+    sleep 0.3
+    for _ in $(seq 20); do
+        [ "$(x11_window "$id")" = "$before" ] && return 0
+        sleep 0.1
+    done
+    fail "a maximize request grew the board from '$before' to '$(x11_window "$id")'"
 }

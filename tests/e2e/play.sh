@@ -2,7 +2,8 @@
 # Plays whole games on a real desktop with real key strokes and no clicks: both names,
 # Ctrl+N, a refused word, a word, a wrong guess, the winning guess, New Game with Yes, then
 # Ctrl+X. Every key goes to whatever has the keyboard, and after every step the window the
-# player needs must have it within a second.
+# player needs must have it within a second. The first game also asks the window manager
+# to maximize the board, which keeps its size.
 # Usage: play.sh QUADREL DESKTOP [GAMES]   (DESKTOP as in desktops.sh)
 set -euo pipefail
 quadrel=$1
@@ -16,6 +17,7 @@ start_desktop "$2"
 echo "desktop: $2"
 
 play_game() {
+    local round=$1
     start_game "$quadrel"
 
     expect_keyboard "Player 1"
@@ -28,6 +30,10 @@ play_game() {
     send_key Return
 
     expect_keyboard board
+    if [ "$round" -eq 1 ]; then
+        expect_fixed_size
+        expect_keyboard board
+    fi
     send_key ctrl+n
     expect_keyboard dialog
 
@@ -67,6 +73,6 @@ play_game() {
 }
 
 for round in $(seq "$games"); do
-    play_game
+    play_game "$round"
     echo "game $round of $games played on $2, Ctrl+X ended it with status 0"
 done
