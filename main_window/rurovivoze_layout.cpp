@@ -5,6 +5,7 @@
 
 #include "fixedframe.h"
 #include "frmgetword.h"
+#include "keyboard.h"
 #include "twips.h"
 
 #include <QAction>
@@ -269,6 +270,9 @@ bool rurOvivoze::eventFilter(QObject *watched, QEvent *event)
                 CmdTry->click();
             return true;
         }
+        // Access keys never get here; any other Alt+character types nothing.
+        if (box >= 0 && Keyboard::isAltCharacter(*key))
+            return true;
         if (box >= 0) {
             if (key->key() == Qt::Key_Backspace)
                 TxtLet1_KeyPress(box, 8);

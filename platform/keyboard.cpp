@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
 
@@ -39,4 +40,11 @@ void Keyboard::showWithKeys(QWidget *window)
     QTimer::singleShot(1000, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     window->removeEventFilter(&wait);
+}
+
+bool Keyboard::isAltCharacter(const QKeyEvent &key)
+{
+    const Qt::KeyboardModifiers modifiers = key.modifiers();
+    return (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier)
+            && !key.text().isEmpty() && key.text().at(0).isPrint();
 }

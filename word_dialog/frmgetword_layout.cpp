@@ -122,6 +122,9 @@ bool frmGetWord::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         Form_KeyDown(key->key(), shiftState(key->modifiers()));
+        // Alt+D and Alt+Q are taken as access keys before this; Alt+X and the rest type nothing.
+        if (watched == Text1 && Keyboard::isAltCharacter(*key))
+            return true;
     }
     return QDialog::eventFilter(watched, event);
 }

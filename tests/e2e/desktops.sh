@@ -156,7 +156,7 @@ expect_keyboard() {
         if is_shown "$kind"; then shown=1; break; fi
         sleep 0.1
     done
-    [ -n "$shown" ] || fail "after $sent no $kind window shown (the keyboard is with '$(focused_window)')"
+    [ -n "$shown" ] || fail "(play.sh:${BASH_LINENO[0]}) after $sent no $kind window shown (the keyboard is with '$(focused_window)')"
     for _ in $(seq 10); do
         [ "$(window_kind "$(focused_window)")" = "$kind" ] && return 0
         sleep 0.1
