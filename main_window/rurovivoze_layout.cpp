@@ -3,6 +3,7 @@
 
 #include "rurovivoze.h"
 
+#include "contrast.h"
 #include "fixedframe.h"
 #include "frmgetword.h"
 #include "keyboard.h"
@@ -58,17 +59,21 @@ QLabel *boardLabel(QWidget *parent, const QString &caption, const QRect &geometr
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText,
+                     Contrast::readableInk(palette.color(QPalette::WindowText), background));
     label->setPalette(palette);
     label->setAccessibleDescription(description);
     return label;
 }
 
+// A one-pixel line with a pixel of room above and below: scaled by a fraction, the board
+// can start between two device pixels, and a control one pixel high then draws nothing.
 QFrame *line(QWidget *parent, int x1, int y, int x2)
 {
     auto *frame = new QFrame(parent);
     frame->setFrameStyle(QFrame::HLine | QFrame::Plain);
     frame->setLineWidth(1);
-    frame->setGeometry(twips(x1, y, x2 - x1, 15));
+    frame->setGeometry(twips(x1, y - 15, x2 - x1, 45));
     return frame;
 }
 
@@ -163,6 +168,8 @@ void rurOvivoze::createControls()
     LstUsed->setUniformItemSizes(true);
     QPalette listPalette = LstUsed->palette();
     listPalette.setColor(QPalette::Base, menu);
+    listPalette.setColor(QPalette::Text,
+                         Contrast::readableInk(listPalette.color(QPalette::Text), menu));
     LstUsed->setPalette(listPalette);
     LstUsed->setAccessibleName(QStringLiteral("Used words"));
     LstUsed->setAccessibleDescription(QStringLiteral("Wrong guesses with their marks, newest first"));

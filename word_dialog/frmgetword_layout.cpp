@@ -2,6 +2,7 @@
 
 #include "frmgetword.h"
 
+#include "contrast.h"
 #include "graphemelimit.h"
 #include "keyboard.h"
 #include "twips.h"
@@ -81,8 +82,11 @@ void frmGetWord::createControls()
     LblWord->setTextFormat(Qt::PlainText);
     LblWord->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LblWord->setAutoFillBackground(true);
+    // The grey stays whatever the theme; a dark theme's light text would not read on it.
     QPalette grey = LblWord->palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    grey.setColor(QPalette::WindowText, Contrast::readableInk(grey.color(QPalette::WindowText),
+                                                              grey.color(QPalette::Window)));
     LblWord->setPalette(grey);
     LblWord->setAccessibleDescription(QStringLiteral("Who enters the word"));
 
