@@ -7,6 +7,7 @@
 #include "fixedframe.h"
 #include "frmgetword.h"
 #include "keyboard.h"
+#include "picture.h"
 #include "twips.h"
 
 #include <QAction>
@@ -125,7 +126,8 @@ void rurOvivoze::createControls()
 
     Image1 = new QLabel(board);
     Image1->setGeometry(twips(600, 0, 2430, 1230));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/title.bmp")));
+    Image1->setPixmap(
+            sharpPicture(QStringLiteral(":/assets/title.bmp"), QSize(162, 82), *Image1));
     Image1->setAccessibleName(QStringLiteral("Quadrel"));
     Image1->setAccessibleDescription(QStringLiteral("Title picture"));
 

@@ -5,6 +5,7 @@
 #include "contrast.h"
 #include "graphemelimit.h"
 #include "keyboard.h"
+#include "picture.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -69,7 +70,8 @@ void frmGetWord::createControls()
 {
     Picture1 = new QLabel(this);
     Picture1->setGeometry(twips(0, 0, 7455, 855));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/assets/banner.bmp")));
+    Picture1->setPixmap(
+            sharpPicture(QStringLiteral(":/assets/banner.bmp"), QSize(497, 57), *Picture1));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setAccessibleName(QStringLiteral("Word Entry Station"));
     Picture1->setAccessibleDescription(QStringLiteral("Banner"));
