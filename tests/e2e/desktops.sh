@@ -39,7 +39,9 @@ start_desktop() {
 as_user() {
     setpriv --reuid="$sway_user" --regid="$(id -g "$sway_user")" --clear-groups \
         env -i PATH="$PATH" HOME=/tmp XDG_RUNTIME_DIR="$runtime_dir" WAYLAND_DISPLAY=wayland-1 \
-        SWAYSOCK="$runtime_dir/sway.sock" LANG=C.UTF-8 "$@"
+        SWAYSOCK="$runtime_dir/sway.sock" LANG=C.UTF-8 \
+        ${ASAN_OPTIONS:+ASAN_OPTIONS=$ASAN_OPTIONS} ${UBSAN_OPTIONS:+UBSAN_OPTIONS=$UBSAN_OPTIONS} \
+        ${LSAN_OPTIONS:+LSAN_OPTIONS=$LSAN_OPTIONS} "$@"
 }
 
 start_sway() {
