@@ -2,6 +2,7 @@
 # start the game, send keys to whatever has the keyboard, and tell which window has it.
 # Source it after tools/x11-helpers.sh; `start_desktop` picks the desktop by name:
 #   none openbox metacity xfwm4 fluxbox   an Xvfb server, with that window manager or none
+#   icewm                                 (by hand: not among the desktops CTest plays on)
 #   sway                                  a headless sway compositor, the game on Qt's Wayland plugin
 
 desktop=
@@ -26,7 +27,7 @@ start_desktop() {
     desktop=$1
     case "$desktop" in
         none) start_xvfb ;;
-        openbox | metacity | fluxbox) need "$desktop" "$desktop"; start_xvfb; start_wm "$desktop" ;;
+        openbox | metacity | fluxbox | icewm) need "$desktop" "$desktop"; start_xvfb; start_wm "$desktop" ;;
         # xfwm4 reads its settings over a session bus.
         xfwm4) need xfwm4 xfwm4; start_xvfb; need dbus-run-session dbus-bin; start_wm dbus-run-session xfwm4 --compositor=off ;;
         sway) need sway sway; need wtype wtype; need jq jq; start_sway ;;
