@@ -1,20 +1,57 @@
 #include "clock.h"
+#include "keyboard.h"
 #include "rurovivoze.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QList>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <utility>
 
 namespace {
 
-// Qt aborts with a long plugin message when it cannot reach a display; say it in one line.
-bool displayConfigured()
+// Without a display to reach (no X server, no Wayland compositor, or a stale DISPLAY or
+// WAYLAND_DISPLAY) Qt gives up with a long abort message; a player needs one line instead.
+// What Qt says while it looks for a display is held back, and passed on once one is found.
+class DisplayCheck
 {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-            || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
+public:
+    DisplayCheck() { previous = qInstallMessageHandler(&DisplayCheck::hold); }
+    ~DisplayCheck()
+    {
+        qInstallMessageHandler(previous);
+        for (const Held &message : std::exchange(held, {})) {
+            const QMessageLogContext context(nullptr, 0, nullptr, message.category);
+            previous(message.type, context, message.text);
+        }
+    }
+
+private:
+    struct Held
+    {
+        QtMsgType type;
+        const char *category; // Qt's categories are named by string literals
+        QString text;
+    };
+
+    static void hold(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        if (type != QtFatalMsg) {
+            held.append({ type, context.category, message });
+            return;
+        }
+        std::fprintf(stderr, "quadrel: no display to open the game on (DISPLAY is '%s', "
+                             "WAYLAND_DISPLAY is '%s'); start it from a desktop session.\n",
+                     qgetenv("DISPLAY").constData(), qgetenv("WAYLAND_DISPLAY").constData());
+        std::_Exit(EXIT_FAILURE);
+    }
+
+    static inline QtMessageHandler previous = nullptr;
+    static inline QList<Held> held;
+};
 
 // Every window, message and input box shows this icon. It carries every drawn size so that
 // a dock or Alt+Tab on a HiDPI screen picks a sharp one; 32 x 32 is the 256-colour original.
@@ -30,12 +67,10 @@ QIcon programIcon()
 
 int main(int argc, char *argv[])
 {
-    if (!displayConfigured()) {
-        std::fputs("quadrel: no display to open the game on (DISPLAY is not set).\n", stderr);
-        return EXIT_FAILURE;
-    }
-
+    std::optional<DisplayCheck> displayCheck(std::in_place);
     QApplication app(argc, argv);
+    displayCheck.reset();
+
     QApplication::setApplicationName(QStringLiteral("Quadrel"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quadrel.Quadrel"));
@@ -48,6 +83,7 @@ int main(int argc, char *argv[])
 
     rurOvivoze window;
     window.Form_Load();
-    window.show();
+    // Only modal boxes ask for the keyboard as they show; the board must ask for itself.
+    Keyboard::showWithKeys(&window);
     return app.exec();
 }

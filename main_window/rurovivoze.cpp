@@ -49,6 +49,8 @@ void rurOvivoze::Form_Load()
     firstime = firstime + 1;
     if (firstime != 1) {
         frmGetWord &dialog = getWordDialog();
+        // Returns once the dialog has the keyboard: a window manager told that the focused
+        // board went while the dialog was still being mapped may keep the keyboard itself.
         dialog.showCentred();
         dialog.Text1->setFocus();
         hide();

@@ -3,7 +3,11 @@
 
 #include "rurovivoze.h"
 
+#include "contrast.h"
+#include "fixedframe.h"
 #include "frmgetword.h"
+#include "keyboard.h"
+#include "picture.h"
 #include "twips.h"
 
 #include <QAction>
@@ -56,17 +60,21 @@ QLabel *boardLabel(QWidget *parent, const QString &caption, const QRect &geometr
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText,
+                     Contrast::readableInk(palette.color(QPalette::WindowText), background));
     label->setPalette(palette);
     label->setAccessibleDescription(description);
     return label;
 }
 
+// A one-pixel line with a pixel of room above and below: scaled by a fraction, the board
+// can start between two device pixels, and a control one pixel high then draws nothing.
 QFrame *line(QWidget *parent, int x1, int y, int x2)
 {
     auto *frame = new QFrame(parent);
     frame->setFrameStyle(QFrame::HLine | QFrame::Plain);
     frame->setLineWidth(1);
-    frame->setGeometry(twips(x1, y, x2 - x1, 15));
+    frame->setGeometry(twips(x1, y - 15, x2 - x1, 45));
     return frame;
 }
 
@@ -94,6 +102,7 @@ rurOvivoze::rurOvivoze(QWidget *parent)
     adjustSize();
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    offerFixedFrame(this);
 }
 
 rurOvivoze::~rurOvivoze() = default;
@@ -116,7 +125,8 @@ void rurOvivoze::createControls()
 
     Image1 = new QLabel(board);
     Image1->setGeometry(twips(600, 0, 2430, 1230));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/assets/title.bmp")));
+    Image1->setPixmap(
+            sharpPicture(QStringLiteral(":/assets/title.bmp"), QSize(162, 82), *Image1));
     Image1->setAccessibleName(QStringLiteral("Quadrel"));
     Image1->setAccessibleDescription(QStringLiteral("Title picture"));
 
@@ -159,6 +169,8 @@ void rurOvivoze::createControls()
     LstUsed->setUniformItemSizes(true);
     QPalette listPalette = LstUsed->palette();
     listPalette.setColor(QPalette::Base, menu);
+    listPalette.setColor(QPalette::Text,
+                         Contrast::readableInk(listPalette.color(QPalette::Text), menu));
     LstUsed->setPalette(listPalette);
     LstUsed->setAccessibleName(QStringLiteral("Used words"));
     LstUsed->setAccessibleDescription(QStringLiteral("Wrong guesses with their marks, newest first"));
@@ -266,6 +278,9 @@ bool rurOvivoze::eventFilter(QObject *watched, QEvent *event)
                 CmdTry->click();
             return true;
         }
+        // Access keys never get here; any other Alt+character types nothing.
+        if (box >= 0 && Keyboard::isAltCharacter(*key))
+            return true;
         if (box >= 0) {
             if (key->key() == Qt::Key_Backspace)
                 TxtLet1_KeyPress(box, 8);

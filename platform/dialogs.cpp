@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 
@@ -30,6 +31,24 @@ protected:
             return true;
         return QObject::eventFilter(watched, event);
     }
+};
+
+// A box takes the keyboard while it is open; when it closes, the window that had it before
+// gets it back. Window managers do that for their own reasons, and without one nobody does.
+class KeyboardLoan
+{
+public:
+    KeyboardLoan() : m_owner(QApplication::activeWindow()) { }
+    ~KeyboardLoan()
+    {
+        if (m_owner && m_owner->isVisible())
+            m_owner->activateWindow();
+    }
+
+    QWidget *owner() const { return m_owner; }
+
+private:
+    QPointer<QWidget> m_owner;
 };
 
 } // namespace
@@ -57,7 +76,8 @@ QString inputBox(const QString &prompt, const QString &title, const QString &def
 
 int QtDialogs::messageBox(const QString &prompt, Buttons buttons, const QString &title)
 {
-    QMessageBox box(QApplication::activeWindow());
+    const KeyboardLoan loan;
+    QMessageBox box(loan.owner());
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
@@ -76,7 +96,8 @@ int QtDialogs::messageBox(const QString &prompt, Buttons buttons, const QString 
 
 QString QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    QInputDialog box(QApplication::activeWindow());
+    const KeyboardLoan loan;
+    QInputDialog box(loan.owner());
     box.setWindowTitle(title);
     box.setLabelText(Text::shownLineBreaks(prompt));
     box.setTextValue(defaultText);

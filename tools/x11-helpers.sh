@@ -5,9 +5,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 game=
 xvfb=
+wm=
 displayfile=$(mktemp)
 cleanup() {
     [ -n "$game" ] && kill "$game" 2>/dev/null
+    [ -n "$wm" ] && kill "$wm" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     rm -f "$displayfile"
 }
@@ -15,12 +17,26 @@ trap cleanup EXIT
 
 # Xvfb picks a free display itself and writes its number once it is ready.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$displayfile" >/dev/null 2>&1 &
     xvfb=$!
     for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
     [ -s "$displayfile" ] || fail "Xvfb did not start"
     export DISPLAY=:$(cat "$displayfile")
     unset QT_QPA_PLATFORM
+}
+
+# A window manager on that server, once it has announced itself on the root window. The
+# pointer is parked in a corner, off every window, so that no window takes keys by hovering.
+start_wm() {
+    "$@" >/dev/null 2>&1 &
+    wm=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        kill -0 "$wm" 2>/dev/null || fail "$1 did not start"
+        sleep 0.1
+    done
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || fail "$1 did not start"
+    xdotool mousemove 1023 767
 }
 
 # The id of the newest visible window with this exact title, once it is there.

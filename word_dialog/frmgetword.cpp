@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "dialogs.h"
 #include "end.h"
+#include "keyboard.h"
 #include "rurovivoze.h"
 #include "text.h"
 
@@ -58,8 +59,7 @@ void frmGetWord::cmdDone_Click()
     rurOvivoze_.word = Text1->text().toLower();
     Text1->setText(QString());
     hide();
-    rurOvivoze_.show();
-    rurOvivoze_.activateWindow();
+    Keyboard::showWithKeys(&rurOvivoze_);
     rurOvivoze_.gTime = 0;
     rurOvivoze_.realTime = Clock::game().now();
     rurOvivoze_.Timer1->start();

@@ -2,7 +2,10 @@
 
 #include "frmgetword.h"
 
+#include "contrast.h"
 #include "graphemelimit.h"
+#include "keyboard.h"
+#include "picture.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -59,16 +62,15 @@ void frmGetWord::showCentred()
 {
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
+    Keyboard::showWithKeys(this);
 }
 
 void frmGetWord::createControls()
 {
     Picture1 = new QLabel(this);
     Picture1->setGeometry(twips(0, 0, 7455, 855));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/assets/banner.bmp")));
+    Picture1->setPixmap(
+            sharpPicture(QStringLiteral(":/assets/banner.bmp"), QSize(497, 57), *Picture1));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setAccessibleName(QStringLiteral("Word Entry Station"));
     Picture1->setAccessibleDescription(QStringLiteral("Banner"));
@@ -81,8 +83,11 @@ void frmGetWord::createControls()
     LblWord->setTextFormat(Qt::PlainText);
     LblWord->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LblWord->setAutoFillBackground(true);
+    // The grey stays whatever the theme; a dark theme's light text would not read on it.
     QPalette grey = LblWord->palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    grey.setColor(QPalette::WindowText, Contrast::readableInk(grey.color(QPalette::WindowText),
+                                                              grey.color(QPalette::Window)));
     LblWord->setPalette(grey);
     LblWord->setAccessibleDescription(QStringLiteral("Who enters the word"));
 
@@ -122,6 +127,9 @@ bool frmGetWord::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         Form_KeyDown(key->key(), shiftState(key->modifiers()));
+        // Alt+D and Alt+Q are taken as access keys before this; Alt+X and the rest type nothing.
+        if (watched == Text1 && Keyboard::isAltCharacter(*key))
+            return true;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -62,6 +62,8 @@ void TestAssets::loadsFromResources_data()
 
     QTest::newRow("title") << "title.bmp" << QSize(162, 82);
     QTest::newRow("banner") << "banner.bmp" << QSize(497, 57);
+    QTest::newRow("title at double scale") << "title@2x.bmp" << QSize(324, 164);
+    QTest::newRow("banner at double scale") << "banner@2x.bmp" << QSize(994, 114);
     QTest::newRow("icon") << "quadrel.ico" << QSize(32, 32);
     QTest::newRow("icon as png") << "quadrel.png" << QSize(32, 32);
     for (const int size : { 16, 24, 48, 64, 128, 256 }) {
@@ -96,6 +98,10 @@ void TestAssets::headers_data()
     // Bitmap rows are padded to four bytes: 162 * 3 = 486 -> 488, 497 * 3 = 1491 -> 1492.
     QTest::newRow("title") << "title.bmp" << 162 << 82 << 24 << 54 + 488 * 82;
     QTest::newRow("banner") << "banner.bmp" << 497 << 57 << 24 << 54 + 1492 * 57;
+    // 324 * 3 = 972, 994 * 3 = 2982 -> 2984.
+    QTest::newRow("title at double scale") << "title@2x.bmp" << 324 << 164 << 24 << 54 + 972 * 164;
+    QTest::newRow("banner at double scale")
+            << "banner@2x.bmp" << 994 << 114 << 24 << 54 + 2984 * 114;
     // Directory, entry, header, 256-colour palette, pixels and the 1-bit mask.
     QTest::newRow("icon") << "quadrel.ico" << 32 << 32 << 8 << 6 + 16 + 40 + 1024 + 32 * 32 + 4 * 32;
 }
@@ -172,6 +178,12 @@ void TestAssets::pixels_data()
     QTest::newRow("title inside, bottom right") << "title.bmp" << QPoint(160, 80) << grey;
 
     // The banner has no frame: the dialog draws one around it.
+    // At double scale the frame is two pixels wide.
+    QTest::newRow("doubled title frame, outer") << "title@2x.bmp" << QPoint(0, 0) << black;
+    QTest::newRow("doubled title frame, inner") << "title@2x.bmp" << QPoint(1, 1) << black;
+    QTest::newRow("doubled title frame, bottom right") << "title@2x.bmp" << QPoint(322, 162) << black;
+    QTest::newRow("doubled title inside") << "title@2x.bmp" << QPoint(2, 2) << grey;
+    QTest::newRow("doubled banner, corner") << "banner@2x.bmp" << QPoint(993, 113) << grey;
     QTest::newRow("banner, top left") << "banner.bmp" << QPoint(0, 0) << grey;
     QTest::newRow("banner, top right") << "banner.bmp" << QPoint(496, 0) << grey;
     QTest::newRow("banner, bottom left") << "banner.bmp" << QPoint(0, 56) << grey;

@@ -10,7 +10,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QString>
+#include <QTest>
 #include <QTimer>
+#include <QtMath>
 
 // The windows' controls by the names the game gives them, so that data tables can name
 // them before a window exists; an array member is written "TxtLet1(2)".
@@ -62,3 +64,25 @@ Widget *namedWidget(const QHash<QString, QObject *> &controls, const QString &na
 {
     return qobject_cast<Widget *>(controls.value(name));
 }
+
+// A picture control shows its picture at its natural size and at the screen's resolution:
+// scaled by two, the picture drawn at twice the size, not the small one blown up. Returns
+// whether the control's pixels are the picture's (they are not when drawn scaled).
+inline bool showsSharpPicture(const QLabel &control, const QSize &size, const QString &doubledFile)
+{
+    const QPixmap picture = control.pixmap();
+    const qreal scale = control.devicePixelRatioF();
+    [&] {
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(size));
+        QCOMPARE(control.size(), size);
+        QCOMPARE(picture.devicePixelRatio(), qreal(qMin(qFloor(scale), 2))); // no @3x drawn
+        if (scale == 2) {
+            QImage doubled(doubledFile);
+            doubled.setDevicePixelRatio(2);
+            QCOMPARE(picture.toImage().convertToFormat(QImage::Format_RGB32),
+                     doubled.convertToFormat(QImage::Format_RGB32));
+        }
+    }();
+    return !QTest::currentTestFailed() && scale == picture.devicePixelRatio();
+}
+

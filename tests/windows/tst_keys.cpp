@@ -367,15 +367,27 @@ void TestKeys::buttonKeys()
 void TestKeys::escapeOnBoard_data()
 {
     QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
 
     for (const char *name : { "TxtLet1(0)", "TxtLet1(2)", "CmdTry", "LstUsed", "Command1",
                               "Command2" })
-        QTest::newRow(name) << QString::fromLatin1(name);
+        QTest::addRow("Esc on %s", name) << QString::fromLatin1(name) << int(Qt::Key_Escape)
+                                         << Qt::KeyboardModifiers();
+    // Alt with a letter that is no access key types nothing into a letter box.
+    const Qt::KeyboardModifiers alt = Qt::AltModifier;
+    QTest::newRow("Alt+Q in TxtLet1(0)") << "TxtLet1(0)" << int(Qt::Key_Q) << alt;
+    QTest::newRow("Alt+D in TxtLet1(2)") << "TxtLet1(2)" << int(Qt::Key_D) << alt;
+    QTest::newRow("Alt+Shift+K in TxtLet1(3)")
+            << "TxtLet1(3)" << int(Qt::Key_K) << (alt | Qt::ShiftModifier);
+    QTest::newRow("Alt+Space in TxtLet1(1)") << "TxtLet1(1)" << int(Qt::Key_Space) << alt;
 }
 
 void TestKeys::escapeOnBoard()
 {
     QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
 
     startGame();
     focusBoard(focus);
@@ -384,7 +396,7 @@ void TestKeys::escapeOnBoard()
     for (const QLineEdit *box : m_game->window.TxtLet1)
         before.append(box->text());
 
-    press(Qt::Key_Escape);
+    press(Qt::Key(key), modifiers);
     QTest::qWait(50);
 
     QVERIFY(m_game->dialogs.shown.isEmpty());
@@ -556,17 +568,25 @@ void TestKeys::wordDialogCtrlX_data()
     QTest::addColumn<QString>("focus");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<int>("ends");
+    QTest::addColumn<QString>("held"); // in Text1 afterwards, "ab" typed before
 
     const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-    QTest::newRow("Ctrl+X in Text1") << "Text1" << ctrl << 1;
-    QTest::newRow("Ctrl+X on Done") << "cmdDone" << ctrl << 1;
-    QTest::newRow("Ctrl+X on Quit") << "cmdQuit" << ctrl << 1;
-    QTest::newRow("Ctrl+Shift+X in Text1") << "Text1" << (ctrl | Qt::ShiftModifier) << 0;
-    QTest::newRow("Ctrl+Alt+X in Text1") << "Text1" << (ctrl | Qt::AltModifier) << 0;
-    QTest::newRow("Alt+X in Text1") << "Text1" << Qt::KeyboardModifiers(Qt::AltModifier) << 0;
-    QTest::newRow("Alt+X on Done") << "cmdDone" << Qt::KeyboardModifiers(Qt::AltModifier) << 0;
-    QTest::newRow("Shift+X in Text1") << "Text1" << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0;
-    QTest::newRow("X in Text1") << "Text1" << Qt::KeyboardModifiers() << 0;
+    const Qt::KeyboardModifiers alt = Qt::AltModifier;
+    QTest::newRow("Ctrl+X in Text1") << "Text1" << ctrl << 1 << "ab";
+    QTest::newRow("Ctrl+X on Done") << "cmdDone" << ctrl << 1 << "ab";
+    QTest::newRow("Ctrl+X on Quit") << "cmdQuit" << ctrl << 1 << "ab";
+    QTest::newRow("Ctrl+Shift+X in Text1") << "Text1" << (ctrl | Qt::ShiftModifier) << 0 << "ab";
+    QTest::newRow("Ctrl+Alt+X in Text1") << "Text1" << (ctrl | alt) << 0 << "ab";
+    // Alt+X is no access key here: it neither ends the program nor types an "x".
+    QTest::newRow("Alt+X in Text1") << "Text1" << alt << 0 << "ab";
+    QTest::newRow("Alt+Shift+X in Text1") << "Text1" << (alt | Qt::ShiftModifier) << 0 << "ab";
+    QTest::newRow("Alt+X on Done") << "cmdDone" << alt << 0 << "ab";
+    QTest::newRow("Shift+X in Text1") << "Text1" << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0
+                                      << "abX";
+    QTest::newRow("X in Text1") << "Text1" << Qt::KeyboardModifiers() << 0 << "abx";
+    // X's AltGr level still types (the letter stands in for the level's character).
+    QTest::newRow("AltGr+X in Text1")
+            << "Text1" << Qt::KeyboardModifiers(Qt::GroupSwitchModifier) << 0 << "abx";
 }
 
 void TestKeys::wordDialogCtrlX()
@@ -574,6 +594,7 @@ void TestKeys::wordDialogCtrlX()
     QFETCH(QString, focus);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(int, ends);
+    QFETCH(QString, held);
 
     openWordEntry();
     type(QStringLiteral("ab"));
@@ -585,6 +606,7 @@ void TestKeys::wordDialogCtrlX()
 
     QCOMPARE(m_game->end.calls, ends);
     QVERIFY(m_game->dialogs.shown.isEmpty());
+    QCOMPARE(m_dialog->Text1->text(), held);
     if (!ends)
         QVERIFY(m_dialog->isVisible());
 }

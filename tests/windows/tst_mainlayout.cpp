@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QtMath>
 
 #include <memory>
 
@@ -98,14 +99,15 @@ void TestMainLayout::controls_data()
     for (int i = 0; i < 4; ++i)
         row(boxes[i], "text box", QString(), QRect(24 + 32 * i, 88, 25, 25), serif, 12);
     row("CmdTry", "button", "Try!", QRect(152, 88, 65, 25), serif, 12);
-    row("Line1", "line", QString(), QRect(24, 120, 192, 1));
+    // The lines: one pixel drawn in the middle of three, at y 120 and 192.
+    row("Line1", "line", QString(), QRect(24, 119, 192, 3));
     for (int i = 0; i < 4; ++i)
         row(guessed[i], "label", QString(), QRect(24 + 32 * i, 128, 25, 25), serif, 12);
     row("LblLast", "label", "Guess:", QRect(152, 128, 65, 25), serif, 12);
     for (int i = 0; i < 4; ++i)
         row(marks[i], "label", QString(), QRect(24 + 32 * i, 160, 25, 25), serif, 14.25);
     row("LblResult", "label", "Result:", QRect(152, 160, 65, 25), serif, 12);
-    row("Line2", "line", QString(), QRect(24, 192, 192, 1));
+    row("Line2", "line", QString(), QRect(24, 191, 192, 3));
     row("lblTime", "label", "0.00", QRect(24, 200, 121, 25), serif, 12);
     row("LblTimeTitle", "label", "Time:", QRect(152, 200, 65, 25), serif, 12);
     row("LblUsedWords", "label", "Used Words:", QRect(8, 232, 153, 25), serif, 12);
@@ -227,13 +229,11 @@ void TestMainLayout::window()
 
 void TestMainLayout::titlePicture()
 {
-    const QPixmap picture = m_window->Image1->pixmap();
-    QCOMPARE(picture.size(), QSize(162, 82));
-    QCOMPARE(m_window->Image1->size(), picture.size());
-
-    // Shown at its natural size: what the control draws is the picture, pixel for pixel.
+    if (!showsSharpPicture(*m_window->Image1, QSize(162, 82), ":/assets/title@2x.bmp"))
+        return;
+    // What the control draws is the picture, pixel for pixel.
     const QImage shown = m_window->Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shown, picture.toImage().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(shown, m_window->Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 void TestMainLayout::linesDrawn_data()
@@ -244,19 +244,33 @@ void TestMainLayout::linesDrawn_data()
     QTest::newRow("Line2") << 192;
 }
 
+// One solid line at every scale: the device rows the line covers are ink from end to end,
+// side by side, and no row beside them is touched.
 void TestMainLayout::linesDrawn()
 {
     QFETCH(int, y);
 
-    const QImage board = m_window->centralWidget()->grab().toImage();
+    // The whole window, menu bar included: below it the board may start between two pixels.
+    showActive();
+    const QImage board = m_window->grab().toImage();
+    y += m_window->centralWidget()->y();
+    const qreal scale = board.devicePixelRatio();
     const QColor ink = QApplication::palette().color(QPalette::WindowText);
-    for (int x = 24; x < 216; ++x) {
-        if (board.pixelColor(x, y) != ink)
-            QFAIL(qPrintable(QStringLiteral("no line at x = %1").arg(x)));
+    const int left = qCeil(24 * scale);
+    const int right = qFloor(216 * scale);
+    QList<int> solidRows;
+    for (int row = qFloor(y * scale) - 3; row <= qCeil((y + 1) * scale) + 3; ++row) {
+        int inked = 0;
+        for (int x = left; x < right; ++x)
+            inked += board.pixelColor(x, row) == ink;
+        if (inked == right - left)
+            solidRows.append(row);
+        else
+            QVERIFY2(inked == 0, qPrintable(QStringLiteral("row %1 is partly drawn").arg(row)));
     }
-    // One pixel wide: the rows above and below show the board's face.
-    QVERIFY(board.pixelColor(100, y - 1) != ink);
-    QVERIFY(board.pixelColor(100, y + 1) != ink);
+    QVERIFY2(!solidRows.isEmpty(), "no line");
+    QCOMPARE(solidRows.last() - solidRows.first() + 1, solidRows.size()); // one line, not two
+    QVERIFY(solidRows.size() <= qCeil(scale));
 }
 
 void TestMainLayout::menus_data()

@@ -1,6 +1,7 @@
 // The word entry dialog as built: a borderless strip with the banner on top and the masked
 // entry, its prompt and the two buttons below, each at its pixel place with its font.
 
+#include "contrast.h"
 #include "controlnames.h"
 #include "text.h"
 
@@ -8,8 +9,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
+#include <QtMath>
 
 #include <memory>
 
@@ -27,6 +30,7 @@ private slots:
     void banner();
     void shapesFrameWithoutFilling_data();
     void shapesFrameWithoutFilling();
+    void prompt_data();
     void prompt();
     void entryIsMasked_data();
     void entryIsMasked();
@@ -139,14 +143,14 @@ void TestWordLayout::dialog()
 // lies over its edge.
 void TestWordLayout::banner()
 {
-    const QPixmap picture = m_dialog->Picture1->pixmap();
-    QCOMPARE(picture.size(), QSize(497, 57));
-    QCOMPARE(m_dialog->Picture1->size(), picture.size());
-
-    const QImage expected = picture.toImage().convertToFormat(QImage::Format_RGB32);
+    if (!showsSharpPicture(*m_dialog->Picture1, QSize(497, 57), ":/assets/banner@2x.bmp"))
+        return;
+    const QImage expected =
+            m_dialog->Picture1->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage shown = m_dialog->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.size(), expected.size());
-    const QRect inside(1, 1, 495, 55);
+    const int frame = int(m_dialog->devicePixelRatioF()); // Shape1's outline lies over the edge
+    const QRect inside = expected.rect().adjusted(frame, frame, -frame, -frame);
     QCOMPARE(shown.copy(inside), expected.copy(inside));
 }
 
@@ -182,8 +186,31 @@ void TestWordLayout::shapesFrameWithoutFilling()
     QCOMPARE(with.pixelColor(inside), without.pixelColor(inside));
 }
 
+void TestWordLayout::prompt_data()
+{
+    QTest::addColumn<bool>("dark");
+
+    QTest::newRow("theme as installed") << false;
+    QTest::newRow("dark theme") << true;
+}
+
 void TestWordLayout::prompt()
 {
+    QFETCH(bool, dark);
+
+    const QPalette installed = QApplication::palette();
+    if (dark) {
+        // What a dark theme hands every application: light text on dark faces.
+        QPalette night(QColor(53, 53, 53), QColor(45, 45, 45));
+        night.setColor(QPalette::WindowText, QColor(238, 238, 236));
+        night.setColor(QPalette::Text, QColor(238, 238, 236));
+        night.setColor(QPalette::ButtonText, QColor(238, 238, 236));
+        QApplication::setPalette(night);
+        cleanup();
+        init();
+    }
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(installed); });
+
     QLabel *prompt = m_dialog->LblWord;
     QCOMPARE(prompt->text(), QStringLiteral("Ann, enter a four-letter word:"));
     QCOMPARE(prompt->textFormat(), Qt::PlainText);
@@ -191,19 +218,23 @@ void TestWordLayout::prompt()
     QCOMPARE(prompt->frameShape(), QFrame::NoFrame);
 
     // Right-aligned on light grey: the left end is bare background, the text ends near the
-    // right edge, just left of the entry.
+    // right edge, just left of the entry, and reads at 4.5:1 or better.
     const QImage shown = prompt->grab().toImage();
     const QColor grey(192, 192, 192);
     QCOMPARE(shown.pixelColor(2, 2), grey);
     QCOMPARE(shown.pixelColor(2, shown.height() / 2), grey);
     int rightmostInk = -1;
+    qreal contrast = 1;
     for (int x = 0; x < shown.width(); ++x) {
         for (int y = 0; y < shown.height(); ++y) {
-            if (shown.pixelColor(x, y) != grey)
+            if (shown.pixelColor(x, y) != grey) {
                 rightmostInk = x;
+                contrast = qMax(contrast, Contrast::ratio(shown.pixelColor(x, y), grey));
+            }
         }
     }
     QVERIFY2(rightmostInk >= shown.width() - 6, "the prompt does not end at the right edge");
+    QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("the prompt reads at %1:1").arg(contrast)));
 }
 
 void TestWordLayout::entryIsMasked_data()

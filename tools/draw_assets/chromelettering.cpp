@@ -91,14 +91,16 @@ QLinearGradient chromeGradient(const QRectF &bounds)
 
 } // namespace
 
-QImage ChromeLettering::draw(const QSize &size) const
+QImage ChromeLettering::draw(const QSize &size, int scale) const
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(background);
     const PlacedText placed = fittedText(*this, size);
     const QPainterPath &path = placed.path;
 
-    QImage shadow(size, QImage::Format_ARGB32_Premultiplied);
+    QImage shadow(size * scale, QImage::Format_ARGB32_Premultiplied);
+    shadow.setDevicePixelRatio(scale);
     shadow.fill(Qt::transparent);
     {
         QPainter painter(&shadow);
@@ -108,7 +110,7 @@ QImage ChromeLettering::draw(const QSize &size) const
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.drawImage(0, 0, blurred(shadow, 1, 2));
+    painter.drawImage(0, 0, blurred(shadow, scale, 2));
 
     // The gradient stops at the baseline so that descenders do not pull the
     // horizon below the middle of the letters.
@@ -124,11 +126,14 @@ QImage ChromeLettering::draw(const QSize &size) const
     painter.restore();
     painter.strokePath(path, QPen(QColor(36, 38, 44), 0.9));
 
+    // The frame is the outermost ring of pixels, as wide as one pixel at scale 1.
     if (framed) {
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(Qt::black);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+        const int w = size.width();
+        const int h = size.height();
+        for (const QRect &edge : {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h),
+                                  QRect(w - 1, 0, 1, h)})
+            painter.fillRect(edge, Qt::black);
     }
     return image;
 }

@@ -13,7 +13,9 @@ struct ChromeLettering
     QFont font;          // family and style; the pixel size is fitted to the picture
     bool framed = false; // a black one-pixel frame drawn as part of the picture
 
-    QImage draw(const QSize &size) const;
+    // The picture of this size (in pixels at scale 1) drawn at `scale` device pixels per
+    // pixel, for screens scaled by that much.
+    QImage draw(const QSize &size, int scale = 1) const;
 };
 
 #endif

@@ -83,5 +83,24 @@ int main(int argc, char *argv[])
             status = 1;
         }
     }
+
+    // Twice the size, for screens scaled by two: Qt picks them by their @2x names.
+    const struct {
+        const char *name;
+        QImage picture;
+    } doubled[] = {
+        {"title@2x.bmp", ChromeLettering{QStringLiteral("Quadrel"), narrow, true}.draw(QSize(162, 82), 2)},
+        {"banner@2x.bmp", ChromeLettering{QStringLiteral("Word Entry Station"), font, false}.draw(QSize(497, 57), 2)},
+    };
+    for (const auto &[name, picture] : doubled) {
+        const QString fileName = out.filePath(QString::fromLatin1(name));
+        QImage bitmap = picture;
+        bitmap.setDotsPerMeterX(2 * dotsPerMeter);
+        bitmap.setDotsPerMeterY(2 * dotsPerMeter);
+        if (!bitmap.save(fileName, "BMP")) {
+            err << "could not write " << fileName << '\n';
+            status = 1;
+        }
+    }
     return status;
 }

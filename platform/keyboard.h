@@ -1,0 +1,19 @@
+#pragma once
+
+class QKeyEvent;
+class QWidget;
+
+// Who has the keyboard. Window managers differ in whether they hand it to a window that is
+// shown, or back to the window under a box that closed; without one nobody does.
+namespace Keyboard {
+
+// Shows the window and asks for the keyboard, then waits (a second at most) until the
+// window system has given it, so that a window hidden next cannot take the keyboard along.
+// Players' keys wait meanwhile; nothing is lost.
+void showWithKeys(QWidget *window);
+
+// Alt with a character key is an access key or nothing, never text. Ctrl+Alt stays text: it
+// is how some systems report AltGr.
+bool isAltCharacter(const QKeyEvent &key);
+
+} // namespace Keyboard
