@@ -3,6 +3,7 @@
 #include "frmgetword.h"
 
 #include "graphemelimit.h"
+#include "maskededit.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -87,7 +88,7 @@ void frmGetWord::createControls()
     LblWord->setPalette(grey);
     LblWord->setAccessibleDescription(QStringLiteral("Who enters the word"));
 
-    Text1 = new QLineEdit(this);
+    Text1 = new MaskedEdit(this); // one star per character, not per UTF-16 unit
     Text1->setGeometry(twips(4920, 945, 600, 405));
     Text1->setFont(boldFont(QStringLiteral("Liberation Sans"), QFont::SansSerif, 12));
     Text1->setEchoMode(QLineEdit::Password);
