@@ -96,12 +96,15 @@ MaskedEdit::MaskedEdit(QWidget *parent)
     }();
     Q_UNUSED(handlerInstalled);
     connect(this, &QLineEdit::cursorPositionChanged, this, &MaskedEdit::keepBetweenCharacters);
+    // Qt repaints only around its own caret and selection, which sit a star per unit along.
+    connect(this, &QLineEdit::selectionChanged, this, qOverload<>(&QWidget::update));
 }
 
 // Password mode moves the caret one UTF-16 unit at a time; a caret inside a character moves
 // on to its edge in the direction it was going, keeping the selection's other end.
 void MaskedEdit::keepBetweenCharacters(int oldPosition, int newPosition)
 {
+    update();
     const std::vector<int> offsets = boundaries(text());
     if (std::binary_search(offsets.begin(), offsets.end(), newPosition))
         return;
