@@ -8,7 +8,9 @@
 //   name    <ms since start> <description>          any accessible name change
 //   typed   <role> <inserted text>                  text put into an editable control
 // With --quiet it only receives and counts, as the cheapest listener would, and prints the
-// name changes per second of the clock label when it is stopped (SIGTERM).
+// name changes per second of the clock label when it is stopped (SIGTERM). With --later it
+// turns the bridge on at once but registers for events only on SIGUSR1, so that the same
+// run can be measured without a listener and then with one.
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -36,7 +38,13 @@ QString oneLine(QString text)
     return text.replace(u'\r', u' ').replace(u'\n', u' ').replace(u'\t', u' ');
 }
 
-int stopPipe[2];
+int signalPipe[2];
+
+void passOnSignal(int number)
+{
+    const char which = number == SIGTERM ? 't' : 'u';
+    [[maybe_unused]] const auto written = write(signalPipe[0], &which, 1);
+}
 
 } // namespace
 
@@ -250,13 +258,22 @@ int main(int argc, char *argv[])
     }
 
     Listener listener(bus, quiet);
-    listener.subscribe();
+    if (!app.arguments().contains(QStringLiteral("--later")))
+        listener.subscribe();
 
-    // SIGTERM ends the run through the event loop, so the counts can still be printed.
-    socketpair(AF_UNIX, SOCK_STREAM, 0, stopPipe);
-    std::signal(SIGTERM, [](int) { [[maybe_unused]] auto n = write(stopPipe[0], "x", 1); });
-    QSocketNotifier stop(stopPipe[1], QSocketNotifier::Read);
-    QObject::connect(&stop, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    // The signals reach the event loop through a socket: SIGTERM ends the run, so the counts
+    // can still be printed, and SIGUSR1 registers for the events.
+    socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe);
+    std::signal(SIGTERM, passOnSignal);
+    std::signal(SIGUSR1, passOnSignal);
+    QSocketNotifier signalled(signalPipe[1], QSocketNotifier::Read);
+    QObject::connect(&signalled, &QSocketNotifier::activated, &app, [&] {
+        char which = 0;
+        if (read(signalPipe[1], &which, 1) == 1 && which == 'u')
+            listener.subscribe();
+        else
+            app.quit();
+    });
 
     // The bench adds the bus daemon's work to the listener's.
     const QDBusReply<uint> busPid = bus.interface()->servicePid(QStringLiteral("org.freedesktop.DBus"));
