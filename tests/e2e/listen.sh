@@ -85,11 +85,13 @@ for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$game" 2>/dev/null && fail "Ctrl+X did not end the program"
 game=
 
-# The clock's name changes while it ran, per second of the listener's clock.
-busiest=$(sed -n "$((started + 1)),${stopped}p" "$heard" \
-    | awk -F '\t' '$1 == "name" && $3 == "Time" { n[int($2 / 1000)]++ }
-                   END { m = 0; for (s in n) if (n[s] > m) m = n[s]; print m }')
-echo "the running clock changed its accessible name at most $busiest times in a second"
+# The clock's name changes while it ran, per second of the listener's clock: the 3.5 s and
+# more that it ran are heard, but never more than twice in a second.
+read -r busiest total < <(sed -n "$((started + 1)),${stopped}p" "$heard" \
+    | awk -F '\t' '$1 == "name" && $3 == "Time" { n[int($2 / 1000)]++; t++ }
+                   END { m = 0; for (s in n) if (n[s] > m) m = n[s]; print m, t + 0 }')
+echo "the running clock changed its accessible name $total times, at most $busiest in a second"
+[ "$total" -ge 3 ] || fail "the running clock was not heard"
 [ "$busiest" -le 2 ] || fail "the clock floods the accessibility bus"
 
 # What was typed into the word entry reached the bus as stars only.
