@@ -69,8 +69,10 @@ void rurOvivoze::Form_Load()
 void rurOvivoze::mnuNew_Click()
 {
     Timer1->stop();
+    tellTime();
     for (QLabel *label : LblLet1)
         label->clear();
+    TxtLet1[0]->setAccessibleDescription(letterDescription(0));
     CmdTry->setEnabled(true);
     for (QLineEdit *box : TxtLet1)
         box->setText(QString());
@@ -152,6 +154,7 @@ void rurOvivoze::CmdTry_Click()
     if (IsFullMatch(word, user)) {
         CmdTry->setEnabled(false);
         Timer1->stop();
+        tellTime();
         for (gCounter = 0; gCounter <= 3; gCounter = gCounter + 1) {
             TxtLet1[gCounter]->setText(QString());
             TxtLet1[gCounter]->setEnabled(false);
@@ -179,7 +182,26 @@ void rurOvivoze::CmdTry_Click()
     // Newest first; the empty row every game starts with stays last.
     LstUsed->insertItem(0, row);
     LblGuess->setText(QString::number(LstUsed->count() - 1));
+    TxtLet1[0]->setAccessibleDescription(spokenResult());
     TxtLet1[0]->setFocus();
+}
+
+QString rurOvivoze::letterDescription(int Index)
+{
+    return QStringLiteral("Letter %1 of your guess").arg(Index + 1);
+}
+
+// A screen reader says box 0's description as the focus returns there, so a player who
+// cannot see the board hears the result without leaving the boxes.
+QString rurOvivoze::spokenResult() const
+{
+    QStringList marks;
+    for (const QLabel *mark : LblLet1)
+        marks << mark->text();
+    const int wrong = LstUsed->count() - 1;
+    return user.value().toUpper() + QStringLiteral(": ") + marks.join(u' ') + QStringLiteral(". ")
+            + QString::number(wrong)
+            + (wrong == 1 ? QStringLiteral(" wrong guess.") : QStringLiteral(" wrong guesses."));
 }
 
 // The time is recomputed from the clock at every tick, never counted in ticks.
@@ -187,6 +209,17 @@ void rurOvivoze::Timer1_Timer()
 {
     gTime = Clock::elapsed(realTime, Clock::game().now());
     lblTime->setText(Text::format00(gTime));
+    if (qint64(gTime) != m_toldSecond)
+        tellTime();
+}
+
+// The clock label has an accessible name of its own, so its caption changes stay off the
+// accessibility bus (a hundred a second would flood it). Assistive technology is told the
+// time once a second while the clock runs, and the exact caption as soon as it stops.
+void rurOvivoze::tellTime()
+{
+    m_toldSecond = qint64(gTime);
+    lblTime->setAccessibleName(lblTime->text());
 }
 
 void rurOvivoze::mnuHow_Click()

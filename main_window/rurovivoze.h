@@ -84,6 +84,10 @@ private:
     void createMenus();
     void wireEvents();
     int letterBoxIndex(const QObject *object) const;
+    static QString letterDescription(int Index);
+    QString spokenResult() const;
+    void tellTime();
 
     std::unique_ptr<frmGetWord> m_getWord;
+    qint64 m_toldSecond = 0;
 };

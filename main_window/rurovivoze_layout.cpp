@@ -139,7 +139,7 @@ void rurOvivoze::createControls()
         box->setFont(serif(12));
         box->setAlignment(Qt::AlignCenter);
         box->setAccessibleName(QStringLiteral("Letter ") + number);
-        box->setAccessibleDescription(QStringLiteral("Letter %1 of your guess").arg(number));
+        box->setAccessibleDescription(letterDescription(i));
         TxtLet1[i] = box;
 
         LblUser1[i] = boardLabel(board, QString(), twips(left, 1920, 375, 375), serif(12), menu,
@@ -158,6 +158,7 @@ void rurOvivoze::createControls()
     Line2 = line(board, 360, 2880, 3240);
     lblTime = boardLabel(board, QStringLiteral("0.00"), twips(360, 3000, 1815, 375), serif(12),
                          inactive, QStringLiteral("Time"));
+    lblTime->setAccessibleName(lblTime->text()); // told apart from the caption: tellTime()
     LblTimeTitle = boardLabel(board, QStringLiteral("Time:"), twips(2280, 3000, 975, 375),
                               serif(12), inactive, QStringLiteral("Title of the time"));
     LblUsedWords = boardLabel(board, QStringLiteral("Used Words:"), twips(120, 3480, 2295, 375),

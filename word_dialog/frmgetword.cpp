@@ -45,7 +45,8 @@ void frmGetWord::cmdDone_Click()
     spaceFound = 0;
     const qsizetype n = Text::length(Text1->text());
     for (charPos = 1; charPos <= n; charPos = charPos + 1) {
-        if (Text::charAt(Text1->text(), charPos) == QStringLiteral(" "))
+        // A space joined to a combining mark is no " " but still a space in the word.
+        if (Text::charAt(Text1->text(), charPos).contains(u' '))
             spaceFound = 1;
     }
 

@@ -5,6 +5,7 @@
 #include "contrast.h"
 #include "graphemelimit.h"
 #include "keyboard.h"
+#include "maskededit.h"
 #include "picture.h"
 #include "twips.h"
 
@@ -91,7 +92,7 @@ void frmGetWord::createControls()
     LblWord->setPalette(grey);
     LblWord->setAccessibleDescription(QStringLiteral("Who enters the word"));
 
-    Text1 = new QLineEdit(this);
+    Text1 = new MaskedEdit(this); // one star per character, not per UTF-16 unit
     Text1->setGeometry(twips(4920, 945, 600, 405));
     Text1->setFont(boldFont(QStringLiteral("Liberation Sans"), QFont::SansSerif, 12));
     Text1->setEchoMode(QLineEdit::Password);

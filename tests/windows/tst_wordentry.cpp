@@ -3,6 +3,7 @@
 
 #include "clock.h"
 #include "playersession.h"
+#include "shownstars.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -39,39 +40,44 @@ void TestWordEntry::entries_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored"); // empty: refused
+    QTest::addColumn<int>("stars");      // shown while typed: one per character
 
-    QTest::newRow("abcd") << "abcd" << "abcd";
-    QTest::newRow("capitals lowered") << "ABCD" << "abcd";
-    QTest::newRow("mixed case") << "BoOk" << "book";
-    QTest::newRow("digits and punctuation") << "12#4" << "12#4";
-    QTest::newRow("fifth character ignored") << "abcde" << "abcd";
+    QTest::newRow("abcd") << "abcd" << "abcd" << 4;
+    QTest::newRow("capitals lowered") << "ABCD" << "abcd" << 4;
+    QTest::newRow("mixed case") << "BoOk" << "book" << 4;
+    QTest::newRow("digits and punctuation") << "12#4" << "12#4" << 4;
+    QTest::newRow("fifth character ignored") << "abcde" << "abcd" << 4;
     QTest::newRow("four emoji with modifiers")
-            << thumbs + wave + victory + okHand << thumbs + wave + victory + okHand;
-    QTest::newRow("combining accent") << "CAFE\u0301" << "cafe\u0301";
-    QTest::newRow("markup") << "<b>x" << "<b>x";
-    QTest::newRow("ampersands") << "&&&&" << "&&&&";
-    QTest::newRow("right to left") << "\u05D3\u05E0\u05D4\u05D0" << "\u05D3\u05E0\u05D4\u05D0";
+            << thumbs + wave + victory + okHand << thumbs + wave + victory + okHand << 4;
+    QTest::newRow("combining accent") << "CAFE\u0301" << "cafe\u0301" << 4;
+    QTest::newRow("markup") << "<b>x" << "<b>x" << 4;
+    QTest::newRow("ampersands") << "&&&&" << "&&&&" << 4;
+    QTest::newRow("right to left") << "\u05D3\u05E0\u05D4\u05D0" << "\u05D3\u05E0\u05D4\u05D0" << 4;
     QTest::newRow("joined emoji family")
             << "\U0001F468\u200D\U0001F469\u200D\U0001F467" + thumbs + "ab"
-            << "\U0001F468\u200D\U0001F469\u200D\U0001F467" + thumbs + "ab";
-    QTest::newRow("capital sharp s") << "\u1E9Eabc" << "\u00DFabc";
-    QTest::newRow("five emoji keep four") << thumbs.repeated(5) << thumbs.repeated(4);
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("one character") << "a" << "";
-    QTest::newRow("two characters") << "ab" << "";
-    QTest::newRow("three characters") << "abc" << "";
-    QTest::newRow("leading space") << " abc" << "";
-    QTest::newRow("inner space") << "ab d" << "";
-    QTest::newRow("trailing space") << "abc " << "";
-    QTest::newRow("four spaces") << "    " << "";
-    QTest::newRow("three emoji, six code units") << thumbs + wave + okHand << "";
-    QTest::newRow("three accented letters") << "e\u0301e\u0301e\u0301" << "";
+            << "\U0001F468\u200D\U0001F469\u200D\U0001F467" + thumbs + "ab" << 4;
+    QTest::newRow("capital sharp s") << "\u1E9Eabc" << "\u00DFabc" << 4;
+    QTest::newRow("five emoji keep four") << thumbs.repeated(5) << thumbs.repeated(4) << 4;
+    QTest::newRow("empty") << "" << "" << 0;
+    QTest::newRow("one character") << "a" << "" << 1;
+    QTest::newRow("two characters") << "ab" << "" << 2;
+    QTest::newRow("three characters") << "abc" << "" << 3;
+    QTest::newRow("leading space") << " abc" << "" << 4;
+    QTest::newRow("inner space") << "ab d" << "" << 4;
+    QTest::newRow("trailing space") << "abc " << "" << 4;
+    QTest::newRow("four spaces") << "    " << "" << 4;
+    QTest::newRow("three emoji, six code units") << thumbs + wave + okHand << "" << 3;
+    // A space joined to a combining mark is one character, but not a plain " ".
+    QTest::newRow("space under an accent") << "ab \u0301c" << "" << 4;
+    QTest::newRow("leading space under an accent") << " \u0301abc" << "" << 4;
+    QTest::newRow("three accented letters") << "e\u0301e\u0301e\u0301" << "" << 3;
 }
 
 void TestWordEntry::entries()
 {
     QFETCH(QString, typed);
     QFETCH(QString, stored);
+    QFETCH(int, stars);
 
     Session game;
     QVERIFY(game.startUp());
@@ -80,6 +86,7 @@ void TestWordEntry::entries()
     rurOvivoze &w = game.window;
 
     Player::type(typed);
+    QCOMPARE(shownStars(dialog.Text1), stars);
     if (stored.isEmpty())
         game.dialogs.answerMessages({ Dialogs::Ok });
     const double before = Clock::game().now();

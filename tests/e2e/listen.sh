@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# One game won by keys alone by a player who hears only what a screen reader would say: the
+# role, name, description and text of each control that takes the focus, and the labels of
+# each window as it opens (a11ylistener on the accessibility bus). Each step waits for what
+# the player hears before typing. Checks that the running clock tells the bus at most twice a
+# second, that box 0 says the result of a wrong guess, that the time heard after the win is the
+# time in the message, and that the secret word never reaches the bus. Prints the transcript.
+set -euo pipefail
+quadrel=$1
+listener=$2
+# A private session bus; the accessibility bus is started on it when the listener asks.
+if [ -z "${QUADREL_PRIVATE_BUS:-}" ]; then
+    exec dbus-run-session -- env QUADREL_PRIVATE_BUS=1 "$0" "$@"
+fi
+source "$(dirname "$0")/../../tools/x11-helpers.sh"
+
+heard=$(mktemp)
+listening=
+trap '[ -n "$listening" ] && kill "$listening" 2>/dev/null; cleanup; rm -f "$heard"' EXIT
+
+read_lines=0
+# Waits for the next line heard that matches the pattern (an extended regular expression) and
+# keeps it in $line_heard; the lines heard before it are passed over.
+hear() {
+    local line n
+    for _ in $(seq 100); do
+        n=0
+        while IFS= read -r line; do
+            n=$((n + 1))
+            if [[ $line =~ $1 ]]; then
+                read_lines=$((read_lines + n))
+                line_heard=$line
+                return 0
+            fi
+        done < <(tail -n +$((read_lines + 1)) "$heard")
+        sleep 0.1
+    done
+    fail "never heard /$1/"
+}
+
+start_xvfb
+"$listener" >"$heard" &
+listening=$!
+hear '^ready$'
+"$quadrel" &
+game=$!
+
+tab=$'\t'
+hear "^window${tab}Player 1${tab}Enter the name of Player 1:$"
+type_into "$(window "Player 1")" key ctrl+a type --delay 30 Ann
+xdotool key Return
+hear "^window${tab}Player 2${tab}Enter the name of Player 2:$"
+type_into "$(window "Player 2")" key ctrl+a type --delay 30 Bob
+xdotool key Return
+# Without a window manager the board is activated by hand.
+main=$(window Quadrel)
+xdotool windowfocus --sync "$main"
+hear "^window${tab}Quadrel${tab}.*Ann chooses; Bob guesses\.$"
+xdotool key ctrl+n
+
+hear "^window${tab}Quadrel${tab}Ann, enter a four-letter word:$"
+hear "^focus${tab}[a-z ]+${tab}Secret word${tab}"
+type_into "$(other_window Quadrel "$main")" type --delay 30 Book
+xdotool key Return
+hear "^focus${tab}text${tab}Letter 1${tab}Letter 1 of your guess${tab}$"
+started=$(wc -l <"$heard")
+sleep 3.5
+type_into "$main" type --delay 60 oops
+xdotool key Return
+hear "^focus${tab}text${tab}Letter 1${tab}OOPS: O I X X\. 1 wrong guess\.${tab}$"
+echo "box 0 says the result of the wrong guess"
+
+type_into "$main" type --delay 60 BOOK
+xdotool key Return
+hear "^window${tab}Quadrel${tab} *You Guessed It! *Congratulations! Your time was [0-9.]+ seconds\.$"
+said=$(sed -E 's/.*Your time was ([0-9.]+) seconds\./\1/' <<<"$line_heard")
+hear "^clock${tab}"
+[ "${line_heard#clock$tab}" = "$said" ] || fail "the clock says '${line_heard#clock$tab}', the message $said"
+echo "after the win the clock says $said, the time in the message"
+stopped=$(wc -l <"$heard")
+type_into "$(other_window Quadrel "$main")" key Return
+hear "^focus${tab}"
+type_into "$main" key ctrl+x
+for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game" 2>/dev/null && fail "Ctrl+X did not end the program"
+game=
+
+# The clock's name changes while it ran, per second of the listener's clock: the 3.5 s and
+# more that it ran are heard, but never more than twice in a second.
+read -r busiest total < <(sed -n "$((started + 1)),${stopped}p" "$heard" \
+    | awk -F '\t' '$1 == "name" && $3 == "Time" { n[int($2 / 1000)]++; t++ }
+                   END { m = 0; for (s in n) if (n[s] > m) m = n[s]; print m, t + 0 }')
+echo "the running clock changed its accessible name $total times, at most $busiest in a second"
+[ "$total" -ge 3 ] || fail "the running clock was not heard"
+[ "$busiest" -le 2 ] || fail "the clock floods the accessibility bus"
+
+# What was typed into the word entry reached the bus as stars only.
+leaked=$(awk -F '\t' '$1 == "focus" { secret = ($3 == "Secret word") }
+                      secret && $1 == "typed" && $3 !~ /^\**$/' "$heard")
+[ -z "$leaked" ] || fail "the secret word reached the accessibility bus: $leaked"
+echo "the word entry told the bus stars only"
+
+echo "--- what the player heard (name changes left out) ---"
+grep -v "^name$tab" "$heard"
