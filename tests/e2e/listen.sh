@@ -52,7 +52,8 @@ xdotool key Return
 hear "^window${tab}Player 2${tab}Enter the name of Player 2:$"
 type_into "$(window "Player 2")" key ctrl+a type --delay 30 Bob
 xdotool key Return
-# Without a window manager the board is activated by hand.
+# The steps hand each window the keyboard themselves, as the other e2e steps did before the
+# game took care of it; what is checked here is what the player hears.
 main=$(window Quadrel)
 xdotool windowfocus --sync "$main"
 hear "^window${tab}Quadrel${tab}.*Ann chooses; Bob guesses\.$"
