@@ -1,27 +1,38 @@
-# Shared by the end-to-end test and the screenshot script: a private Xvfb and a few
-# xdotool steps. Source it; it sets DISPLAY and cleans up on exit.
+# Shared by the end-to-end tests, the screenshots and the bench: a private Xvfb and a few
+# xdotool steps. Sourcing it only defines functions; the caller stops what they started, in
+# its own EXIT trap, with stop_x11.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 game=
 xvfb=
 wm=
-displayfile=$(mktemp)
-cleanup() {
-    [ -n "$game" ] && kill "$game" 2>/dev/null
-    [ -n "$wm" ] && kill "$wm" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    rm -f "$displayfile"
-}
-trap cleanup EXIT
 
-# Xvfb picks a free display itself and writes its number once it is ready.
+stop_x11() {
+    local pid
+    for pid in "$game" "$wm" "$xvfb"; do
+        [ -n "$pid" ] || continue
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    game= wm= xvfb=
+    return 0
+}
+
+# Xvfb picks a free display itself and writes its number once it is ready. Only its socket
+# file is offered, not Linux's abstract socket, which is shared with every root of the machine
+# and would clash with a server of the same number in another root.
+# Usage: start_xvfb [WIDTHxHEIGHTxDEPTH]   (default 1024x768x24)
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$displayfile" >/dev/null 2>&1 &
+    local displayfile
+    displayfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp -nolisten local -noreset \
+        3>"$displayfile" >/dev/null 2>&1 &
     xvfb=$!
     for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
-    [ -s "$displayfile" ] || fail "Xvfb did not start"
+    [ -s "$displayfile" ] || { rm -f "$displayfile"; fail "Xvfb did not start"; }
     export DISPLAY=:$(cat "$displayfile")
+    rm -f "$displayfile"
     unset QT_QPA_PLATFORM
 }
 

@@ -8,26 +8,32 @@
 desktop=
 sent=
 sway=
-sway_user=nobody
-runtime_dir=
+compositor_dir=
 
 skip() { echo "SKIP: $*"; exit 0; }
 
 need() {
-    command -v "$1" >/dev/null 2>&1 || skip "$2 is not installed (tools/install-deps test installs it)"
+    command -v "$1" >/dev/null 2>&1 || skip "$2 is not installed (make test-desktops installs it)"
 }
 
 stop_desktop() {
-    [ -n "$sway" ] && kill "$sway" 2>/dev/null
-    [ -n "$runtime_dir" ] && rm -rf "$runtime_dir"
-    sway= runtime_dir=
+    if [ -n "$sway" ]; then
+        kill "$sway" 2>/dev/null || true
+        wait "$sway" 2>/dev/null || true
+    fi
+    [ -n "$compositor_dir" ] && rm -rf "$compositor_dir"
+    sway= compositor_dir=
+    return 0
 }
 
 start_desktop() {
     desktop=$1
     case "$desktop" in
         none) start_xvfb ;;
-        openbox | metacity | fluxbox | icewm) need "$desktop" "$desktop"; start_xvfb; start_wm "$desktop" ;;
+        openbox | metacity | icewm) need "$desktop" "$desktop"; start_xvfb; start_wm "$desktop" ;;
+        # On its first run in a new home fluxbox sets a wallpaper, and where ImageMagick's
+        # display is installed that fails into an xmessage window that takes the keyboard.
+        fluxbox) need fluxbox fluxbox; start_xvfb; start_wm fluxbox -rc "$(fluxbox_settings)" ;;
         # xfwm4 reads its settings over a session bus.
         xfwm4) need xfwm4 xfwm4; start_xvfb; need dbus-run-session dbus-bin; start_wm dbus-run-session xfwm4 --compositor=off ;;
         sway) need sway sway; need wtype wtype; need jq jq; start_sway ;;
@@ -35,38 +41,61 @@ start_desktop() {
     esac
 }
 
-# sway refuses to run as root: it and everything that talks to it run as an ordinary user,
-# with a runtime folder of their own.
-as_user() {
-    setpriv --reuid="$sway_user" --regid="$(id -g "$sway_user")" --clear-groups \
-        env -i PATH="$PATH" HOME=/tmp XDG_RUNTIME_DIR="$runtime_dir" WAYLAND_DISPLAY=wayland-1 \
-        SWAYSOCK="$runtime_dir/sway.sock" LANG=C.UTF-8 \
-        ${ASAN_OPTIONS:+ASAN_OPTIONS=$ASAN_OPTIONS} ${UBSAN_OPTIONS:+UBSAN_OPTIONS=$UBSAN_OPTIONS} \
-        ${LSAN_OPTIONS:+LSAN_OPTIONS=$LSAN_OPTIONS} "$@"
+fluxbox_settings() {
+    mkdir -p "$HOME/.fluxbox"
+    printf 'background: none\n' >"$HOME/.fluxbox/overlay"
+    printf 'session.styleOverlay: %s\n' "$HOME/.fluxbox/overlay" >"$HOME/.fluxbox/init"
+    echo "$HOME/.fluxbox/init"
+}
+
+# A compositor in a folder of its own. sway refuses to run as root: there, the compositor alone
+# runs as nobody, and the game and the key sender, as root, reach its socket by its full path.
+# Its environment is cleared, so the test's tag is passed on for hermetic to find it.
+compositor_user=
+as_compositor() {
+    if [ -n "$compositor_user" ]; then
+        setpriv --reuid="$compositor_user" --regid="$(id -g "$compositor_user")" --clear-groups \
+            env -i PATH="$PATH" HOME="$compositor_dir/home" XDG_RUNTIME_DIR="$compositor_dir" \
+            XDG_CONFIG_HOME="$compositor_dir/home/.config" XDG_CACHE_HOME="$compositor_dir/home/.cache" \
+            XDG_DATA_HOME="$compositor_dir/home/.local/share" LANG=C.UTF-8 \
+            QUADREL_TEST_TAG="${QUADREL_TEST_TAG:-}" "$@"
+    else
+        env XDG_RUNTIME_DIR="$compositor_dir" "$@"
+    fi
+}
+
+start_compositor_dir() {
+    compositor_dir=$(mktemp -d)
+    mkdir "$compositor_dir/home"
+    if [ "$(id -u)" -eq 0 ]; then
+        compositor_user=nobody
+        chown -R "$compositor_user" "$compositor_dir"
+        chmod 700 "$compositor_dir"
+    fi
 }
 
 start_sway() {
     ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 \
         || skip "Qt's Wayland plugin is not installed (package qt6-wayland)"
-    runtime_dir=$(mktemp -d)
-    chown "$sway_user" "$runtime_dir"
-    chmod 700 "$runtime_dir"
-    printf 'output HEADLESS-1 resolution 1024x768\n' >"$runtime_dir/config"
-    as_user env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-        sway -c "$runtime_dir/config" >"$runtime_dir/sway.log" 2>&1 &
+    start_compositor_dir
+    printf 'output HEADLESS-1 resolution 1024x768\n' >"$compositor_dir/config"
+    export SWAYSOCK=$compositor_dir/sway.sock WAYLAND_DISPLAY=$compositor_dir/wayland-1
+    as_compositor env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        SWAYSOCK="$SWAYSOCK" WAYLAND_DISPLAY=wayland-1 \
+        sway -c "$compositor_dir/config" >"$compositor_dir/sway.log" 2>&1 &
     sway=$!
     for _ in $(seq 100); do
-        [ -S "$runtime_dir/wayland-1" ] && as_user swaymsg -q -t get_version 2>/dev/null && return 0
+        [ -S "$WAYLAND_DISPLAY" ] && swaymsg -q -t get_version 2>/dev/null && return 0
         kill -0 "$sway" 2>/dev/null || break
         sleep 0.1
     done
-    cat "$runtime_dir/sway.log" >&2
+    cat "$compositor_dir/sway.log" >&2
     fail "sway did not start"
 }
 
 start_game() {
     if [ "$desktop" = sway ]; then
-        as_user env QT_QPA_PLATFORM=wayland "$@" &
+        QT_QPA_PLATFORM=wayland "$@" &
     else
         "$@" &
     fi
@@ -78,7 +107,7 @@ start_game() {
 send_text() {
     sent="'$1'"
     if [ "$desktop" = sway ]; then
-        as_user wtype -k Shift_L -d 30 "$1"
+        wtype -k Shift_L -d 30 "$1"
     else
         xdotool type --delay 30 "$1"
     fi
@@ -92,7 +121,7 @@ send_key() {
         while [[ $key == *+* ]]; do mods+=(-M "${key%%+*}"); key=${key#*+}; done
         local release=()
         for ((i = ${#mods[@]} - 1; i > 0; i -= 2)); do release+=(-m "${mods[i]}"); done
-        as_user wtype -k Shift_L "${mods[@]}" -k "$key" "${release[@]}"
+        wtype -k Shift_L "${mods[@]}" -k "$key" "${release[@]}"
     else
         xdotool key "$1"
     fi
@@ -119,7 +148,7 @@ shown_windows() {
 }
 
 sway_windows() {
-    as_user swaymsg -r -t get_tree 2>/dev/null | jq -r ".. | objects | select(.pid?) | $1
+    swaymsg -r -t get_tree 2>/dev/null | jq -r ".. | objects | select(.pid?) | $1
         | \"\(.name) \(.window_rect.width) \(.window_rect.height)\""
 }
 

@@ -16,7 +16,7 @@ source "$(dirname "$0")/../../tools/x11-helpers.sh"
 
 heard=$(mktemp)
 listening=
-trap '[ -n "$listening" ] && kill "$listening" 2>/dev/null; cleanup; rm -f "$heard"' EXIT
+trap '[ -n "$listening" ] && kill "$listening" 2>/dev/null; stop_x11; rm -f "$heard"' EXIT
 
 read_lines=0
 # Waits for the next line heard that matches the pattern (an extended regular expression) and

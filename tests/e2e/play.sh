@@ -11,7 +11,7 @@ games=${3:-5}
 here=$(dirname "$0")
 source "$here/../../tools/x11-helpers.sh"
 source "$here/desktops.sh"
-trap 'stop_desktop; cleanup' EXIT
+trap 'stop_x11; stop_desktop' EXIT
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$here/../../packaging/io.github.quadrel.Quadrel.desktop")
 
 # A dock ties the window that has the keyboard to its launcher by the window's class, and

@@ -60,9 +60,24 @@ if(NOT desktop_count EQUAL 1 OR NOT metainfo_count EQUAL 1)
 endif()
 
 run("${desktop_file_validate}" "${desktop_files}")
-run("${appstreamcli}" validate --no-net "${metainfo_files}")
+# The one finding accepted: AppStream 1.0 wants a homepage, and the game has none of its own
+# to name (an invented address would send players somewhere that is not the project's).
+set(accepted_appstream_tag url-homepage-missing)
+execute_process(COMMAND "${appstreamcli}" validate --no-net --pedantic "${metainfo_files}"
+    RESULT_VARIABLE result OUTPUT_VARIABLE findings ERROR_VARIABLE findings)
+message(STATUS "appstreamcli validate --no-net --pedantic\n${findings}")
+string(REGEX MATCHALL "(^|\n)[EW]: [^\n]*" failures "${findings}")
+list(FILTER failures EXCLUDE REGEX ": ${accepted_appstream_tag}$")
+if(failures)
+    message(FATAL_ERROR "appstreamcli finds errors or warnings: ${failures}")
+endif()
+set(override)
+if(findings MATCHES ": ${accepted_appstream_tag}")
+    set(override --override=${accepted_appstream_tag}=info)
+endif()
+run("${appstreamcli}" validate --no-net ${override} "${metainfo_files}")
 # The tree check ties the metainfo to its desktop entry and icon.
-run("${appstreamcli}" validate-tree --no-net "${PREFIX}")
+run("${appstreamcli}" validate-tree --no-net ${override} "${PREFIX}")
 
 # The metainfo names its component after the desktop entry, and the entry's
 # icon name must resolve in the hicolor theme at every usual size.
@@ -117,10 +132,16 @@ list(LENGTH packages package_count)
 if(NOT package_count EQUAL 1)
     message(FATAL_ERROR "expected one package in ${package_dir}, found ${package_count}")
 endif()
-execute_process(COMMAND "${lintian}" --pedantic --display-info "${packages}"
+execute_process(COMMAND "${lintian}" --pedantic --display-info --display-experimental "${packages}"
     RESULT_VARIABLE result OUTPUT_VARIABLE hints ERROR_QUIET)
-message(STATUS "lintian --pedantic --display-info ${packages}\n${hints}")
+message(STATUS "lintian --pedantic --display-info --display-experimental ${packages}\n${hints}")
+# Newer lintian runs appstreamcli itself and reports its one accepted finding (above) as a
+# failed validation; no other tag of any level is accepted.
+string(REGEX MATCHALL "(^|\n)[EWIPX]: [^\n]*" tags "${hints}")
+if(override)
+    list(FILTER tags EXCLUDE REGEX "^\n?W: quadrel: appstream-metadata-validation-failed( |$)")
+endif()
 # Status 1 only says that tags were found; 2 and above mean lintian itself failed.
-if(NOT result MATCHES "^[01]$" OR hints MATCHES "(^|\n)[EW]: ")
-    message(FATAL_ERROR "lintian finds errors or warnings in ${packages}")
+if(NOT result MATCHES "^[01]$" OR tags)
+    message(FATAL_ERROR "lintian finds tags in ${packages}: ${tags}")
 endif()
