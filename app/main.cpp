@@ -72,7 +72,7 @@ int main(int argc, char *argv[])
     displayCheck.reset();
 
     QApplication::setApplicationName(QStringLiteral("Quadrel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(QUADREL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quadrel.Quadrel"));
     QApplication::setWindowIcon(programIcon());
     // Every way out goes through the game's own exit; a moment with no window shown (between

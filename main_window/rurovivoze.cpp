@@ -251,7 +251,8 @@ void rurOvivoze::mnuAbout_Click()
             "secretly chooses a word of four characters, and the other tries to find it.  "
             "Under every wrong guess the marks I, O and X tell which characters are in place, "
             "which belong elsewhere and which do not occur at all.  The clock runs until the "
-            "word is found, so be quick as well as clever: this is Quadrel version 1.00."));
+            "word is found, so be quick as well as clever: this is Quadrel version "
+            QUADREL_VERSION "."));
 }
 
 void rurOvivoze::LblCheat_Click()

@@ -1,4 +1,4 @@
-# cmake -D BUILD_DIR=... -D PREFIX=... [-D CONFIG=...] -P check_install.cmake
+# cmake -D BUILD_DIR=... -D PREFIX=... -D VERSION=... [-D CONFIG=...] -P check_install.cmake
 cmake_minimum_required(VERSION 3.25)
 
 function(run)
@@ -145,3 +145,40 @@ endif()
 if(NOT result MATCHES "^[01]$" OR tags)
     message(FATAL_ERROR "lintian finds tags in ${packages}: ${tags}")
 endif()
+
+# The version CMake builds as, in every place a player or a packager reads it.
+function(require_version place text expected)
+    if(NOT text STREQUAL expected)
+        message(FATAL_ERROR "${place} says '${text}', not '${expected}'")
+    endif()
+endfunction()
+require_tool(dpkg_deb dpkg-deb dpkg)
+require_tool(gzip gzip gzip)
+execute_process(COMMAND "${dpkg_deb}" --field "${packages}" Version
+    OUTPUT_VARIABLE deb_version OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+require_version("the package" "${deb_version}" "${VERSION}-1")
+execute_process(COMMAND "${gzip}" -dc "${PREFIX}/share/doc/quadrel/changelog.Debian.gz"
+    OUTPUT_VARIABLE changelog COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCH "^quadrel \\(([^)]*)\\)" _ "${changelog}")
+require_version("the package's changelog" "${CMAKE_MATCH_1}" "${VERSION}-1")
+file(STRINGS "${metainfo_files}" release REGEX "<release ")
+string(REGEX MATCH "version=\"([^\"]*)\"" _ "${release}")
+require_version("the metainfo's release" "${CMAKE_MATCH_1}" "${VERSION}")
+execute_process(COMMAND "${gzip}" -dc "${PREFIX}/share/man/man6/quadrel.6.gz"
+    OUTPUT_VARIABLE manual COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCH "^\\.TH QUADREL 6 [^ ]+ \"Quadrel ([^\"]*)\"" _ "${manual}")
+require_version("the manual page" "${CMAKE_MATCH_1}" "${VERSION}")
+# The game keeps its texts in UTF-16: the About sentence, and the application version as a
+# text of its own.
+file(STRINGS "${PREFIX}/games/quadrel" texts ENCODING UTF-16LE REGEX "^[0-9.]+$| version ")
+set(about_version)
+foreach(text IN LISTS texts)
+    if(text MATCHES "this is Quadrel version ([^ ]*)\\.$")
+        set(about_version "${CMAKE_MATCH_1}")
+    endif()
+endforeach()
+require_version("the About box" "${about_version}" "${VERSION}")
+if(NOT VERSION IN_LIST texts)
+    message(FATAL_ERROR "the game carries no application version '${VERSION}'")
+endif()
+message(STATUS "version ${VERSION} in the package, its changelog, the metainfo, the manual page and the game")
