@@ -50,18 +50,18 @@ fluxbox_settings() {
 
 # A compositor in a folder of its own. sway refuses to run as root: there, the compositor alone
 # runs as nobody, and the game and the key sender, as root, reach its socket by its full path.
-# Its environment is cleared, so the test's tag is passed on for hermetic to find it.
+# Its environment is cleared, so the test's tag is passed on for hermetic to find it. The
+# compositor takes the place of the shell that starts it, so that `$!` is its own process.
 compositor_user=
-as_compositor() {
+exec_compositor() {
     if [ -n "$compositor_user" ]; then
-        setpriv --reuid="$compositor_user" --regid="$(id -g "$compositor_user")" --clear-groups \
+        exec setpriv --reuid="$compositor_user" --regid="$(id -g "$compositor_user")" --clear-groups \
             env -i PATH="$PATH" HOME="$compositor_dir/home" XDG_RUNTIME_DIR="$compositor_dir" \
             XDG_CONFIG_HOME="$compositor_dir/home/.config" XDG_CACHE_HOME="$compositor_dir/home/.cache" \
             XDG_DATA_HOME="$compositor_dir/home/.local/share" LANG=C.UTF-8 \
             QUADREL_TEST_TAG="${QUADREL_TEST_TAG:-}" "$@"
-    else
-        env XDG_RUNTIME_DIR="$compositor_dir" "$@"
     fi
+    XDG_RUNTIME_DIR=$compositor_dir exec "$@"
 }
 
 start_compositor_dir() {
@@ -80,7 +80,7 @@ start_sway() {
     start_compositor_dir
     printf 'output HEADLESS-1 resolution 1024x768\n' >"$compositor_dir/config"
     export SWAYSOCK=$compositor_dir/sway.sock WAYLAND_DISPLAY=$compositor_dir/wayland-1
-    as_compositor env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+    exec_compositor env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
         SWAYSOCK="$SWAYSOCK" WAYLAND_DISPLAY=wayland-1 \
         sway -c "$compositor_dir/config" >"$compositor_dir/sway.log" 2>&1 &
     sway=$!
