@@ -19,14 +19,15 @@ stop_x11() {
     return 0
 }
 
-# Xvfb picks a free display itself and writes its number once it is ready. Only its socket
-# file is offered, not Linux's abstract socket, which is shared with every root of the machine
-# and would clash with a server of the same number in another root.
+# Xvfb picks a free display itself and writes its number once it is ready. It picks by its
+# abstract socket, which is shared by every root of the machine while lock files are not: a
+# number taken in another root is passed over, and clients, which try that socket first,
+# reach this server and no other.
 # Usage: start_xvfb [WIDTHxHEIGHTxDEPTH]   (default 1024x768x24)
 start_xvfb() {
     local displayfile
     displayfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp -nolisten local -noreset \
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp -noreset \
         3>"$displayfile" >/dev/null 2>&1 &
     xvfb=$!
     for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
