@@ -3,6 +3,7 @@
 #include "rurovivoze.h"
 
 #include "clock.h"
+#include "descriptionchange.h"
 #include "dialogs.h"
 #include "end.h"
 #include "frmgetword.h"
@@ -184,6 +185,10 @@ void rurOvivoze::CmdTry_Click()
     LblGuess->setText(QString::number(LstUsed->count() - 1));
     TxtLet1[0]->setAccessibleDescription(spokenResult());
     TxtLet1[0]->setFocus();
+    // Qt tells of the focus only after GotFocus has emptied box 0, and Orca 43, hearing the
+    // focused box's caret move first, takes it for the focus without a word; the description
+    // change is then all it speaks, and must carry the text.
+    DescriptionChange::resend(TxtLet1[0]);
 }
 
 QString rurOvivoze::letterDescription(int Index)
