@@ -1,0 +1,198 @@
+#!/usr/bin/env bash
+# One game played by keys alone under the real screen reader, Orca, on Xvfb: after each step
+# the test waits for what Orca says, from the `SPEECH OUTPUT:` lines of its debug log, and
+# fails on the first utterance that does not come. Prints the transcript.
+# Usage: screenreader.sh QUADREL
+set -euo pipefail
+quadrel=$1
+here=$(dirname "$0")
+
+skip() { echo "SKIP: $*"; exit 0; }
+for tool in orca speech-dispatcher /usr/libexec/at-spi-bus-launcher Xvfb xdotool dbus-run-session \
+            dbus-send script; do
+    command -v "$tool" >/dev/null 2>&1 \
+        || skip "$tool is not installed (tools/install-deps desktops installs it)"
+done
+# Orca will not start beside another Orca of the same user.
+for comm in /proc/[0-9]*/comm; do
+    [ -O "$comm" ] && [ "$(cat "$comm" 2>/dev/null)" = orca ] \
+        && skip "an Orca of this user is running already"
+done
+
+# A private session bus; the accessibility bus is started on it when Orca asks.
+if [ -z "${QUADREL_PRIVATE_BUS:-}" ]; then
+    exec dbus-run-session -- env QUADREL_PRIVATE_BUS=1 "$0" "$@"
+fi
+source "$here/../../tools/x11-helpers.sh"
+
+# Orca, speech-dispatcher and the buses keep their settings and sockets under HOME and the XDG
+# folders, which tools/hermetic points into a scratch folder; the work folder holds the rest.
+work=$(mktemp -d)
+speechd=
+orca=
+# Orca ignores SIGTERM while it waits for events.
+stop() {
+    set +e
+    [ -n "$orca" ] && kill -KILL "$orca"
+    [ -n "$speechd" ] && kill "$speechd"
+    stop_x11
+    wait
+    rm -rf "$work"
+}
+trap stop EXIT
+
+start_xvfb
+# What a screen reader does first: switch the toolkits' accessibility bridges on.
+dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+    variant:boolean:true >/dev/null
+
+# Speech goes to ALSA's null device: with no sound card speech-dispatcher stalls, and Orca
+# with it.
+mkdir -p "$work/speechd"
+printf 'AudioOutputMethod "alsa"\nAudioALSADevice "null"\n' >"$work/speechd/speechd.conf"
+speech-dispatcher --run-single --timeout 0 --config-dir "$work/speechd" \
+    --socket-path "$work/speechd.sock" >"$work/speechd.log" 2>&1 &
+speechd=$!
+for _ in $(seq 100); do [ -S "$work/speechd.sock" ] && break; sleep 0.1; done
+[ -S "$work/speechd.sock" ] || fail "speech-dispatcher did not start"
+export SPEECHD_ADDRESS=unix_socket:$work/speechd.sock
+
+# Orca writes its debug log through Python's buffer, which a terminal turns line by line:
+# `script` gives it one, so every utterance is there when it is said, and when Orca is killed.
+heard=$work/heard
+script -qfec "sh -c 'echo \$\$ >$work/orca.pid; exec orca --debug-file=/dev/tty'" "$heard" \
+    </dev/null >/dev/null 2>&1 &
+for _ in $(seq 50); do [ -s "$work/orca.pid" ] && break; sleep 0.1; done
+orca=$(cat "$work/orca.pid")
+
+# Orca's utterances, one a line: a line of its log that says `SPEECH OUTPUT: 'text'`, and the
+# lines indented under it while the text runs on, joined by spaces.
+said() {
+    tr -d '\r' <"$heard" | awk '
+        function closed() { return text ~ /\047 ?(\{.*\})? *$/ }
+        function finish() { sub(/\047 ?(\{.*\})? *$/, "", text); print text; open = 0 }
+        open && /^                  / { text = text " " substr($0, 19); if (closed()) finish(); next }
+        { open = 0 }
+        /SPEECH OUTPUT: \047/ {
+            text = $0; sub(/.*SPEECH OUTPUT: \047/, "", text); open = 1
+            if (closed()) finish()
+        }'
+}
+
+step=
+heard_lines=0
+step_start=0
+# Does what the player does once Orca has been quiet for half a second, as a player waits for
+# the speech to end: xdotool commands and pauses, ';' between them.
+act() {
+    local action words count last
+    last=$(said | wc -l)
+    for _ in $(seq 20); do
+        sleep 0.5
+        count=$(said | wc -l)
+        [ "$count" -eq "$last" ] && break
+        last=$count
+    done
+    step_start=$heard_lines
+    IFS=';' read -r -a actions <<<"$1"
+    for action in "${actions[@]}"; do
+        read -r -a words <<<"$action"
+        [ ${#words[@]} -eq 0 ] && continue
+        if [ "${words[0]}" = sleep ]; then sleep "${words[1]}"; else xdotool "${words[@]}"; fi
+    done
+}
+
+# Waits up to 10 s for Orca to say what matches the pattern (an extended regular expression,
+# matched against the utterances since the last one heard, a line break between them).
+hear() {
+    local line n joined
+    for _ in $(seq 100); do
+        n=0 joined=
+        while IFS= read -r line; do
+            n=$((n + 1))
+            joined+=${joined:+$'\n'}$line
+            if [[ $joined =~ $1 ]]; then
+                heard_lines=$((heard_lines + n))
+                return 0
+            fi
+        done < <(said | tail -n +$((heard_lines + 1)))
+        sleep 0.1
+    done
+    fail "$step: Orca never said /$1/; since the step began it said: $(said | tail -n +$((step_start + 1)) | paste -sd '|')"
+}
+
+# What the step brought after a moment to settle, one utterance a line.
+settled() {
+    sleep 1
+    said | tail -n +$((step_start + 1))
+}
+
+# The table's three kinds of step: the player's action, then what Orca must say
+#   say      ACTION PATTERN...   each pattern, in this order
+#   say_once ACTION PATTERN      it, in exactly one utterance of the step
+#   say_only ACTION PATTERN      something, and every utterance of the step matches it whole
+say() {
+    act "$1"
+    shift
+    for pattern; do hear "$pattern"; done
+    echo "heard: $step"
+}
+
+say_once() {
+    act "$1"
+    hear "$2"
+    local times
+    times=$(settled | grep -cE -- "$2") || true
+    [ "$times" -eq 1 ] || fail "$step: Orca said /$2/ $times times"
+    heard_lines=$(said | wc -l)
+    echo "heard once: $step"
+}
+
+say_only() {
+    act "$1"
+    local utterances
+    utterances=$(settled)
+    [ -n "$utterances" ] || fail "$step: Orca said nothing"
+    grep -vxE -- "$2" <<<"$utterances" && fail "$step: Orca said the lines above, not /$2/ alone"
+    heard_lines=$(said | wc -l)
+    echo "heard only /$2/: $step"
+}
+
+step="Orca starts"
+hear 'Screen reader on\.'
+"$quadrel" &
+game=$!
+
+# What the player does, in xdotool's words, and what Orca must say then. The patterns leave
+# out the role words, which Orca releases word differently. Orca says a star as "*" (43) or
+# "star"; it says the selected default name whole except under Qt 6.4, whose line edits report
+# an empty text-attribute run at every offset, which Orca 43 joins into a run one character
+# short: "Player " (see the closing note of issue 16).
+star='(\*|star)'
+step="the first name prompt";   say      ''                              'Player 1' 'Enter the name of Player 1:' 'Player (1)? selected'
+step="the second name prompt";  say      'key ctrl+a; type Ann; key Return' 'Player 2' 'Enter the name of Player 2:' 'Player (2)? selected'
+step="the board";               say      'key ctrl+a; type Bob; key Return' 'Press Ctrl\+N to start a New Game'
+step="the word dialog";         say      'key ctrl+n'                    'Ann, enter a four-letter word:' 'Secret word' 'The four-character word to guess, hidden'
+step="the refusal";             say      'type abc; key Return'          'Please enter a FOUR-letter word!'
+step="the word dialog again";   say      'key Return'                    'Ann, enter a four-letter word:' 'Secret word' 'The four-character word to guess, hidden'
+step="the secret word";         say_only 'type --delay 150 abcd'         "$star"
+step="the first box";           say      'key Return'                    'Letter 1'
+# The clock runs meanwhile; nothing of it is said (checked at the end).
+step="the first wrong guess";   say_once 'sleep 3; type --delay 100 dcba; key Return' 'DCBA: O O O O\. 1 wrong guess\.'
+step="the second wrong guess";  say_once 'type --delay 100 abdc; key Return' 'ABDC: I I O O\. 2 wrong guesses\.'
+step="the help text";           say      'key ctrl+h'                    'Bob, it is your job to try to guess.*press Ctrl\+N or use the menu bar or button\.'
+step="the congratulation";      say      'key Return; sleep 1; type --delay 100 abcd; key Return' 'You Guessed It!.*Congratulations!.*Your time was [0-9]+\.[0-9]{2} seconds\.'
+step="the keep-names question"; say      'key Return; sleep 1; key ctrl+n' 'Use the SAME player names\?'
+step="the roles exchanged";     say      'key Return'                    'Bob, enter a four-letter word:'
+act 'key ctrl+x'
+for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game" 2>/dev/null && fail "Ctrl+X did not end the program"
+game=
+
+# A clock caption is said only inside the congratulation.
+clock=$(said | grep -E '[0-9]\.[0-9]{2}' | grep -v 'Your time was') || true
+[ -z "$clock" ] && echo "no clock caption was said" || fail "Orca said the clock: $clock"
+
+echo "--- what Orca said ---"
+said
