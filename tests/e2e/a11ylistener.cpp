@@ -6,7 +6,6 @@
 //   window  <title> <labels, joined by " | ">       a window or dialog that became active
 //   clock   <name>                                  the clock label's name as the window opens
 //   name    <ms since start> <description>          any accessible name change
-//   typed   <role> <inserted text>                  text put into an editable control
 // With --quiet it only receives and counts, as the cheapest listener would, and prints the
 // name changes per second of the clock label when it is stopped (SIGTERM). With --later it
 // turns the bridge on at once but registers for events only on SIGUSR1, so that the same
@@ -64,7 +63,6 @@ public:
                 ? QStringList{ QStringLiteral("Object:PropertyChange:AccessibleName") }
                 : QStringList{ QStringLiteral("Object:PropertyChange:AccessibleName"),
                                QStringLiteral("Object:StateChanged:Focused"),
-                               QStringLiteral("Object:TextChanged"),
                                QStringLiteral("Window:Activate") };
         for (const QString &event : events) {
             QDBusMessage call = QDBusMessage::createMethodCall(
@@ -80,8 +78,6 @@ public:
             return;
         m_bus.connect(QString(), QString(), object, QStringLiteral("StateChanged"), this,
                       SLOT(stateChanged(QDBusMessage)));
-        m_bus.connect(QString(), QString(), object, QStringLiteral("TextChanged"), this,
-                      SLOT(textChanged(QDBusMessage)));
         m_bus.connect(QString(), QString(), atspi + QStringLiteral("Event.Window"),
                       QStringLiteral("Activate"), this, SLOT(windowActivated(QDBusMessage)));
     }
@@ -118,15 +114,6 @@ private slots:
         const QString path = message.path();
         print({ QStringLiteral("focus"), role(service, path), property(service, path, "Name"),
                 property(service, path, "Description"), text(service, path) });
-    }
-
-    void textChanged(const QDBusMessage &message)
-    {
-        const QList<QVariant> args = message.arguments();
-        if (!args.value(0).toString().startsWith(QStringLiteral("insert")))
-            return;
-        const QString inserted = args.value(3).value<QDBusVariant>().variant().toString();
-        print({ QStringLiteral("typed"), role(message.service(), message.path()), inserted });
     }
 
     void windowActivated(const QDBusMessage &message)

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# One game won by keys alone by a player who hears only what a screen reader would say: the
-# role, name, description and text of each control that takes the focus, and the labels of
-# each window as it opens (a11ylistener on the accessibility bus). Each step waits for what
-# the player hears before typing. Checks that the running clock tells the bus at most twice a
-# second, that box 0 says the result of a wrong guess, that the time heard after the win is the
-# time in the message, and that the secret word never reaches the bus. Prints the transcript.
+# What the board tells the accessibility bus of its clock, heard by a11ylistener in one game won
+# by keys alone: the running clock's name changes, at most twice a second, and after the win
+# the name is the time in the message. (What a player hears of the rest of a game is asserted
+# under the real screen reader, screenreader.sh.) Each step waits for the window or focus it
+# needs before typing. Prints what the listener heard.
 set -euo pipefail
 quadrel=$1
 listener=$2
@@ -53,7 +52,7 @@ hear "^window${tab}Player 2${tab}Enter the name of Player 2:$"
 type_into "$(window "Player 2")" key ctrl+a type --delay 30 Bob
 xdotool key Return
 # The steps hand each window the keyboard themselves, as the other e2e steps did before the
-# game took care of it; what is checked here is what the player hears.
+# game took care of it; what is checked here is what the bus is told.
 main=$(window Quadrel)
 xdotool windowfocus --sync "$main"
 hear "^window${tab}Quadrel${tab}.*Ann chooses; Bob guesses\.$"
@@ -66,11 +65,6 @@ xdotool key Return
 hear "^focus${tab}text${tab}Letter 1${tab}Letter 1 of your guess${tab}$"
 started=$(wc -l <"$heard")
 sleep 3.5
-type_into "$main" type --delay 60 oops
-xdotool key Return
-hear "^focus${tab}text${tab}Letter 1${tab}OOPS: O I X X\. 1 wrong guess\.${tab}$"
-echo "box 0 says the result of the wrong guess"
-
 type_into "$main" type --delay 60 BOOK
 xdotool key Return
 hear "^window${tab}Quadrel${tab} *You Guessed It! *Congratulations! Your time was [0-9.]+ seconds\.$"
@@ -94,12 +88,6 @@ read -r busiest total < <(sed -n "$((started + 1)),${stopped}p" "$heard" \
 echo "the running clock changed its accessible name $total times, at most $busiest in a second"
 [ "$total" -ge 3 ] || fail "the running clock was not heard"
 [ "$busiest" -le 2 ] || fail "the clock floods the accessibility bus"
-
-# What was typed into the word entry reached the bus as stars only.
-leaked=$(awk -F '\t' '$1 == "focus" { secret = ($3 == "Secret word") }
-                      secret && $1 == "typed" && $3 !~ /^\**$/' "$heard")
-[ -z "$leaked" ] || fail "the secret word reached the accessibility bus: $leaked"
-echo "the word entry told the bus stars only"
 
 echo "--- what the player heard (name changes left out) ---"
 grep -v "^name$tab" "$heard"
