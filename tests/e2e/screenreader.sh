@@ -84,16 +84,20 @@ step=
 heard_lines=0
 step_start=0
 # Does what the player does once Orca has been quiet for half a second, as a player waits for
-# the speech to end: xdotool commands and pauses, ';' between them.
+# the speech to end: xdotool commands and pauses, ';' between them. What Orca says from then on
+# belongs to the step.
 act() {
     local action words count last
-    last=$(said | wc -l)
-    for _ in $(seq 20); do
-        sleep 0.5
-        count=$(said | wc -l)
-        [ "$count" -eq "$last" ] && break
-        last=$count
-    done
+    if [ -n "$1" ]; then
+        last=$(said | wc -l)
+        for _ in $(seq 20); do
+            sleep 0.5
+            count=$(said | wc -l)
+            [ "$count" -eq "$last" ] && break
+            last=$count
+        done
+        heard_lines=$count
+    fi
     step_start=$heard_lines
     IFS=';' read -r -a actions <<<"$1"
     for action in "${actions[@]}"; do
@@ -165,17 +169,17 @@ hear 'Screen reader on\.'
 game=$!
 
 # What the player does, in xdotool's words, and what Orca must say then. The patterns leave
-# out the role words, which Orca releases word differently. Orca says a star as "*" (43) or
-# "star"; it says the selected default name whole except under Qt 6.4, whose line edits report
-# an empty text-attribute run at every offset, which Orca 43 joins into a run one character
-# short: "Player " (see the closing note of issue 16).
+# out the role words, which Orca releases word differently. Orca hands a star to the speech
+# synthesizer as "*", which says "star". It says the selected default name whole except under
+# Qt 6.4, whose line edits report an empty text-attribute run at every offset, which Orca 43
+# joins into a run one character short: "Player " (issue 16).
 star='(\*|star)'
 step="the first name prompt";   say      ''                              'Player 1' 'Enter the name of Player 1:' 'Player (1)? selected'
 step="the second name prompt";  say      'key ctrl+a; type Ann; key Return' 'Player 2' 'Enter the name of Player 2:' 'Player (2)? selected'
 step="the board";               say      'key ctrl+a; type Bob; key Return' 'Press Ctrl\+N to start a New Game'
-step="the word dialog";         say      'key ctrl+n'                    'Ann, enter a four-letter word:' 'Secret word' 'The four-character word to guess, hidden'
-step="the refusal";             say      'type abc; key Return'          'Please enter a FOUR-letter word!'
-step="the word dialog again";   say      'key Return'                    'Ann, enter a four-letter word:' 'Secret word' 'The four-character word to guess, hidden'
+step="the word dialog";         say      'key ctrl+n'                    'Ann, enter a four-letter word:' 'Secret word'
+step="the refusal";             say      'type --delay 150 abc; key Return'        'Please enter a FOUR-letter word!'
+step="the word dialog again";   say      'key Return'                    'Ann, enter a four-letter word:' 'Secret word'
 step="the secret word";         say_only 'type --delay 150 abcd'         "$star"
 step="the first box";           say      'key Return'                    'Letter 1'
 # The clock runs meanwhile; nothing of it is said (checked at the end).
