@@ -5,7 +5,6 @@
 # Usage: screenreader.sh QUADREL
 set -euo pipefail
 quadrel=$1
-here=$(dirname "$0")
 
 skip() { echo "SKIP: $*"; exit 0; }
 for tool in orca speech-dispatcher /usr/libexec/at-spi-bus-launcher Xvfb xdotool dbus-run-session \
@@ -23,7 +22,7 @@ done
 if [ -z "${QUADREL_PRIVATE_BUS:-}" ]; then
     exec dbus-run-session -- env QUADREL_PRIVATE_BUS=1 "$0" "$@"
 fi
-source "$here/../../tools/x11-helpers.sh"
+source "$(dirname "$0")/../../tools/x11-helpers.sh"
 
 # Orca, speech-dispatcher and the buses keep their settings and sockets under HOME and the XDG
 # folders, which tools/hermetic points into a scratch folder; the work folder holds the rest.
