@@ -31,7 +31,12 @@ speechd=
 orca=
 # Orca ignores SIGTERM while it waits for events.
 stop() {
+    local status=$?
     set +e
+    if [ $status -ne 0 ] && [ -s "$work/heard" ]; then
+        echo "--- the end of Orca's debug log ---"
+        tr -d '\r' <"$work/heard" | grep -v -i -e braille -e brlapi -e brltty | tail -n 80
+    fi
     [ -n "$orca" ] && kill -KILL "$orca"
     [ -n "$speechd" ] && kill "$speechd"
     stop_x11
@@ -106,11 +111,11 @@ act() {
     done
 }
 
-# Waits up to 10 s for Orca to say what matches the pattern (an extended regular expression,
+# Waits up to 20 s for Orca to say what matches the pattern (an extended regular expression,
 # matched against the utterances since the last one heard, a line break between them).
 hear() {
     local line n joined
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         n=0 joined=
         while IFS= read -r line; do
             n=$((n + 1))
