@@ -103,10 +103,13 @@ start_game() {
 }
 
 # Keys go to whichever window has the keyboard, never handed to a window first.
-# A new virtual keyboard on Wayland loses its first key, so each burst starts with Shift.
+# A new virtual keyboard on Wayland loses its first key, so each burst starts with Shift; and
+# one made the instant the last is gone loses more (a game in five, on sway), so bursts come at
+# no more than a fast typist's pace.
 send_text() {
     sent="'$1'"
     if [ "$desktop" = sway ]; then
+        sleep 0.05
         wtype -k Shift_L -d 30 "$1"
     else
         xdotool type --delay 30 "$1"
@@ -121,6 +124,7 @@ send_key() {
         while [[ $key == *+* ]]; do mods+=(-M "${key%%+*}"); key=${key#*+}; done
         local release=()
         for ((i = ${#mods[@]} - 1; i > 0; i -= 2)); do release+=(-m "${mods[i]}"); done
+        sleep 0.05
         wtype -k Shift_L "${mods[@]}" -k "$key" "${release[@]}"
     else
         xdotool key "$1"
