@@ -104,7 +104,7 @@ start_game() {
 
 # Keys go to whichever window has the keyboard, never handed to a window first.
 # A new virtual keyboard on Wayland loses its first key, so each burst starts with Shift; and
-# one made the instant the last is gone loses more (a game in five, on sway), so bursts come at
+# one made the instant the last is gone loses more (one leg of five games in two, on sway), so bursts come at
 # no more than a fast typist's pace.
 send_text() {
     sent="'$1'"
