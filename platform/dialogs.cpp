@@ -1,5 +1,6 @@
 #include "dialogs.h"
 
+#include "keyboard.h"
 #include "text.h"
 
 #include <QApplication>
@@ -38,11 +39,17 @@ protected:
 class KeyboardLoan
 {
 public:
-    KeyboardLoan() : m_owner(QApplication::activeWindow()) { }
-    ~KeyboardLoan()
+    KeyboardLoan() : m_owner(Keyboard::borrow()) { }
+    ~KeyboardLoan() { Keyboard::giveBack(m_owner); }
+
+    // The box stands over the window it borrowed the keyboard from, so that the window
+    // manager places it there. With none shown (the name boxes before the board is) it is a
+    // window of its own: as a dialog without a parent Qt would name its hidden helper window
+    // as the parent instead, which window managers reject.
+    void place(QDialog &box) const
     {
-        if (m_owner && m_owner->isVisible())
-            m_owner->activateWindow();
+        if (!m_owner)
+            box.setWindowFlags((box.windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
     }
 
     QWidget *owner() const { return m_owner; }
@@ -78,6 +85,7 @@ int QtDialogs::messageBox(const QString &prompt, Buttons buttons, const QString 
 {
     const KeyboardLoan loan;
     QMessageBox box(loan.owner());
+    loan.place(box);
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
@@ -98,6 +106,7 @@ QString QtDialogs::inputBox(const QString &prompt, const QString &title, const Q
 {
     const KeyboardLoan loan;
     QInputDialog box(loan.owner());
+    loan.place(box);
     box.setWindowTitle(title);
     box.setLabelText(Text::shownLineBreaks(prompt));
     box.setTextValue(defaultText);
