@@ -1,9 +1,11 @@
 #include "keyboard.h"
 
+#include "dialogs.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QPointer>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -28,14 +30,17 @@ void waitUntil(const std::function<bool()> &done)
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-// The window a closed box is handing the keyboard back to, until the event loop is next idle.
-QPointer<QWidget> returning;
-
 } // namespace
 
 void Keyboard::showWithKeys(QWidget *window)
 {
-    returning = nullptr;
+    Dialogs::callOffHandBack();
+    // Meanwhile the window system may hand the keyboard to another of our windows, one the
+    // caller hides next (the board, after a box closed). Qt 6.4 on Wayland asks the
+    // compositor to activate every window that gets the keyboard, from the application's
+    // focus signals, and the late request makes KWin flag that window as demanding
+    // attention; our own code does not rely on those signals.
+    const QSignalBlocker quiet(qApp);
     window->show();
     // Asked before it is on screen, a compositor may try to raise a window it cannot show
     // yet (mutter logs a critical and gives up on it).
@@ -43,32 +48,6 @@ void Keyboard::showWithKeys(QWidget *window)
     window->raise();
     window->activateWindow();
     waitUntil([window] { return window->isActiveWindow(); });
-}
-
-QWidget *Keyboard::borrow()
-{
-    QWidget *owner = QApplication::activeWindow();
-    if (!owner && returning && returning->isVisible())
-        owner = returning;
-    returning = nullptr;
-    return owner;
-}
-
-void Keyboard::giveBack(QWidget *owner)
-{
-    returning = owner;
-    if (!owner)
-        return;
-    QTimer::singleShot(0, owner, [owner] {
-        if (returning != owner)
-            return; // another box or window took the keyboard meanwhile
-        returning = nullptr;
-        // The closed box itself may still count as active until the window system says so.
-        const QWidget *active = QApplication::activeWindow();
-        const bool takenElsewhere = active && active != owner && active->isVisible();
-        if (owner->isVisible() && !takenElsewhere)
-            owner->activateWindow();
-    });
 }
 
 bool Keyboard::isAltCharacter(const QKeyEvent &key)
