@@ -10,12 +10,15 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <chrono>
 #include <functional>
+
+using namespace std::chrono_literals;
 
 namespace {
 
-// Runs the event loop, players' keys held back, until `done` holds or a second has passed.
-void waitUntil(const std::function<bool()> &done)
+// Runs the event loop, players' keys held back, until `done` holds or the time is up.
+void waitUntil(const std::function<bool()> &done, std::chrono::milliseconds most)
 {
     if (done())
         return;
@@ -26,7 +29,7 @@ void waitUntil(const std::function<bool()> &done)
             loop.quit();
     });
     poll.start(10);
-    QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+    QTimer::singleShot(most, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -42,12 +45,19 @@ void Keyboard::showWithKeys(QWidget *window)
     // attention; our own code does not rely on those signals.
     const QSignalBlocker quiet(qApp);
     window->show();
-    // Asked before it is on screen, a compositor may try to raise a window it cannot show
-    // yet (mutter logs a critical and gives up on it).
-    waitUntil([window] { return window->windowHandle() && window->windowHandle()->isExposed(); });
     window->raise();
-    window->activateWindow();
-    waitUntil([window] { return window->isActiveWindow(); });
+    // Most window systems hand a window that shows the keyboard by themselves. Asked at once,
+    // a compositor may try to raise a window it has not put on screen yet (mutter logs a
+    // critical), so only a window that has not got the keyboard soon after it is on screen
+    // asks for it.
+    const auto active = [window] { return window->isActiveWindow(); };
+    waitUntil([window] { return window->windowHandle() && window->windowHandle()->isExposed(); },
+              1s);
+    waitUntil(active, 300ms);
+    if (!window->isActiveWindow()) {
+        window->activateWindow();
+        waitUntil(active, 1s);
+    }
 }
 
 bool Keyboard::isAltCharacter(const QKeyEvent &key)
