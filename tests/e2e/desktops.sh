@@ -34,7 +34,7 @@ stop_desktop() {
         wait "$pid" 2>/dev/null || true
     done
     [ -n "$compositor_dir" ] && rm -rf "$compositor_dir"
-    [ -n "$wm_log" ] && rm -f "$wm_log" "$wm_log.keys"
+    [ -n "$wm_log" ] && rm -f "$wm_log"
     keys_pid= sway= compositor= bus= compositor_dir= wm_log=
     return 0
 }
@@ -133,7 +133,7 @@ start_mutter() {
     start_bus
     wm_log=$compositor_dir/wm.log
     export WAYLAND_DISPLAY=$compositor_dir/wayland-q
-    on_bus env -u DISPLAY -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$compositor_dir" \
+    exec_compositor env -u DISPLAY -u WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS="$bus_address" \
         mutter --wayland --headless --virtual-monitor 1024x768 --no-x11 --wayland-display=wayland-q \
         >"$wm_log" 2>&1 &
     compositor=$!
@@ -151,8 +151,8 @@ start_kwin() {
     kwin_settings
     cp "$(command -v kwin_wayland)" "$compositor_dir/kwin_wayland"
     export WAYLAND_DISPLAY=$compositor_dir/wayland-q
-    on_bus env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$compositor_dir" \
-        KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 QT_MESSAGE_PATTERN="$kwin_log_pattern" \
+    exec_compositor env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+        DBUS_SESSION_BUS_ADDRESS="$bus_address" KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 QT_MESSAGE_PATTERN="$kwin_log_pattern" \
         "$compositor_dir/kwin_wayland" --virtual --width 1024 --height 768 --no-lockscreen \
         --socket wayland-q >"$wm_log" 2>&1 &
     compositor=$!
@@ -178,7 +178,7 @@ start_kwin() {
 # The key sender of mutter or KWin keeps one connection for the whole leg; it answers "ok"
 # to each line once the keys are in.
 start_keys() {
-    coproc KEYS { on_bus "$1" 2>"$compositor_dir/keys.log"; }
+    coproc KEYS { exec env DBUS_SESSION_BUS_ADDRESS="$bus_address" "$1" 2>"$compositor_dir/keys.log"; }
     keys_pid=$KEYS_PID
 }
 
