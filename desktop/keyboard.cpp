@@ -3,6 +3,7 @@
 #include "dialogs.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QSignalBlocker>
@@ -46,14 +47,16 @@ void Keyboard::showWithKeys(QWidget *window)
     const QSignalBlocker quiet(qApp);
     window->show();
     window->raise();
-    // Most window systems hand a window that shows the keyboard by themselves. Asked at once,
-    // a compositor may try to raise a window it has not put on screen yet (mutter logs a
-    // critical), so only a window that has not got the keyboard soon after it is on screen
-    // asks for it.
     const auto active = [window] { return window->isActiveWindow(); };
-    waitUntil([window] { return window->windowHandle() && window->windowHandle()->isExposed(); },
-              1s);
-    waitUntil(active, 300ms);
+    // A Wayland compositor hands a new window the keyboard by itself; asked at once, it may
+    // try to raise a window it has not put on screen yet (mutter logs a critical). So there
+    // a window asks only when it has not got the keyboard soon after it is on screen. An X
+    // window manager may not hand it over, and without one nobody does: there it asks at once.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        waitUntil([window] { return window->windowHandle() && window->windowHandle()->isExposed(); },
+                  1s);
+        waitUntil(active, 300ms);
+    }
     if (!window->isActiveWindow()) {
         window->activateWindow();
         waitUntil(active, 1s);
