@@ -47,8 +47,11 @@ int shiftState(Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
+// A window of its own, not a dialog over the board: the board hides as soon as it shows. As
+// a dialog without a parent Qt would name its hidden helper window as the parent, which
+// window managers reject.
 frmGetWord::frmGetWord(rurOvivoze &mainWindow)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint)
+    : QDialog(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , rurOvivoze_(mainWindow)
 {
     setWindowTitle(QStringLiteral("Quadrel"));

@@ -3,12 +3,22 @@
 # Source it after tools/x11-helpers.sh; `start_desktop` picks the desktop by name:
 #   none openbox metacity xfwm4 fluxbox   an Xvfb server, with that window manager or none
 #   icewm                                 (by hand: not among the desktops CTest plays on)
-#   sway                                  a headless sway compositor, the game on Qt's Wayland plugin
+#   mutter-x11 kwin-x11                   GNOME's and KDE's window managers on an Xvfb server
+#   sway mutter-wayland kwin-wayland      a headless compositor, the game on Qt's Wayland plugin
+# The window managers of GNOME and KDE log to a scratch file; expect_quiet_wm fails on any
+# warning or critical they logged while the games ran (every window there is the game's).
 
 desktop=
 sent=
 sway=
 compositor_dir=
+compositor=
+bus=
+bus_address=
+keys_pid=
+wm_log=
+wm_mark=0
+game_log=
 
 skip() { echo "SKIP: $*"; exit 0; }
 
@@ -17,13 +27,20 @@ need() {
 }
 
 stop_desktop() {
-    if [ -n "$sway" ]; then
-        kill "$sway" 2>/dev/null || true
-        wait "$sway" 2>/dev/null || true
-    fi
+    local pid
+    for pid in "$keys_pid" "$sway" "$compositor" "$bus"; do
+        [ -n "$pid" ] || continue
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
     [ -n "$compositor_dir" ] && rm -rf "$compositor_dir"
-    sway= compositor_dir=
+    [ -n "$wm_log" ] && rm -f "$wm_log"
+    keys_pid= sway= compositor= bus= compositor_dir= wm_log=
     return 0
+}
+
+is_wayland() {
+    case "$desktop" in sway | *-wayland) return 0 ;; *) return 1 ;; esac
 }
 
 start_desktop() {
@@ -37,8 +54,154 @@ start_desktop() {
         # xfwm4 reads its settings over a session bus.
         xfwm4) need xfwm4 xfwm4; start_xvfb; need dbus-run-session dbus-bin; start_wm dbus-run-session xfwm4 --compositor=off ;;
         sway) need sway sway; need wtype wtype; need jq jq; start_sway ;;
+        # mutter manages an X server only when told so; both want a session bus.
+        mutter-x11)
+            need mutter mutter; need dbus-run-session dbus-bin; start_xvfb
+            start_logged_wm dbus-run-session mutter --x11 --replace --sm-disable ;;
+        kwin-x11)
+            need kwin_x11 kwin-x11; need dbus-run-session dbus-bin; start_xvfb; kwin_settings
+            start_logged_wm env QT_MESSAGE_PATTERN="$kwin_log_pattern" KWIN_COMPOSE=N \
+                dbus-run-session kwin_x11 --replace ;;
+        mutter-wayland)
+            need mutter mutter; need_wayland; need_keys "${QUADREL_MUTTERKEYS:-}" mutterkeys; start_mutter ;;
+        kwin-wayland)
+            need kwin_wayland kwin-wayland; need_wayland; need_keys "${QUADREL_KWINKEYS:-}" kwinkeys; start_kwin ;;
         *) fail "unknown desktop '$desktop'" ;;
     esac
+}
+
+need_wayland() {
+    ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 \
+        || skip "Qt's Wayland plugin is not installed (package qt6-wayland)"
+    need dbus-daemon dbus-daemon
+    need dbus-send dbus-bin
+}
+
+need_keys() {
+    [ -n "$1" ] && [ -x "$1" ] \
+        || skip "$2 was not built (what it needs is in the desktops group of tools/install-deps)"
+}
+
+# A window manager on Xvfb whose messages go to a scratch file.
+start_logged_wm() {
+    wm_log=$(mktemp)
+    start_wm sh -c 'exec "$@" >"$0" 2>&1' "$wm_log" "$@"
+    wm_mark=$(wc -l <"$wm_log")
+}
+
+# KWin's messages carry their level, and it draws no frames: its stock frames need parts of
+# the Plasma desktop that are not installed, and say so in the log for every window.
+kwin_log_pattern='%{type} %{category}: %{message}'
+kwin_settings() {
+    mkdir -p "$XDG_CONFIG_HOME"
+    printf '[org.kde.kdecoration2]\nNoPlugin=true\n' >"$XDG_CONFIG_HOME/kwinrc"
+}
+
+# A private session bus in the compositor's folder, for the compositor and the key sender.
+start_bus() {
+    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$compositor_dir/bus" \
+        >/dev/null 2>&1 &
+    bus=$!
+    for _ in $(seq 100); do [ -s "$compositor_dir/bus" ] && break; sleep 0.1; done
+    [ -s "$compositor_dir/bus" ] || fail "the session bus did not start"
+    bus_address=$(head -n 1 "$compositor_dir/bus")
+}
+
+on_bus() {
+    env DBUS_SESSION_BUS_ADDRESS="$bus_address" "$@"
+}
+
+# Waits for the compositor's socket and its name on the bus.
+wait_compositor() {
+    for _ in $(seq 150); do
+        if [ -S "$WAYLAND_DISPLAY" ] && on_bus dbus-send --session --print-reply \
+            --dest=org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner \
+            "string:$1" 2>/dev/null | grep -q 'boolean true'; then
+            wm_mark=$(wc -l <"$wm_log")
+            return 0
+        fi
+        kill -0 "$compositor" 2>/dev/null || break
+        sleep 0.1
+    done
+    cat "$wm_log" >&2
+    fail "$desktop did not start"
+}
+
+# mutter and KWin run as whoever runs the test, root too, each with a bus of its own.
+start_mutter() {
+    start_compositor_dir root-ok
+    start_bus
+    wm_log=$compositor_dir/wm.log
+    export WAYLAND_DISPLAY=$compositor_dir/wayland-q
+    exec_compositor env -u DISPLAY -u WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS="$bus_address" \
+        mutter --wayland --headless --virtual-monitor 1024x768 --no-x11 --wayland-display=wayland-q \
+        >"$wm_log" 2>&1 &
+    compositor=$!
+    wait_compositor org.gnome.Mutter.RemoteDesktop
+    start_keys "$QUADREL_MUTTERKEYS"
+}
+
+# /usr/bin/kwin_wayland carries a file capability that a container may refuse to run; a copy
+# has none. Without a permission check it offers fake input to any client. A script inside it
+# logs every window that it flags as demanding attention.
+start_kwin() {
+    start_compositor_dir root-ok
+    start_bus
+    wm_log=$compositor_dir/wm.log
+    kwin_settings
+    cp "$(command -v kwin_wayland)" "$compositor_dir/kwin_wayland"
+    export WAYLAND_DISPLAY=$compositor_dir/wayland-q
+    exec_compositor env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+        DBUS_SESSION_BUS_ADDRESS="$bus_address" KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 QT_MESSAGE_PATTERN="$kwin_log_pattern" \
+        "$compositor_dir/kwin_wayland" --virtual --width 1024 --height 768 --no-lockscreen \
+        --socket wayland-q >"$wm_log" 2>&1 &
+    compositor=$!
+    wait_compositor org.kde.KWin
+    printf '%s\n' '(workspace.windowAdded || workspace.clientAdded).connect(function (window) {' \
+        '    window.demandsAttentionChanged.connect(function () {' \
+        '        if (window.demandsAttention)' \
+        '            console.warn("window demands attention: " + window.caption);' \
+        '    });' '});' >"$compositor_dir/watch.js"
+    # KWin takes its name on the bus before its scripting is there.
+    for _ in $(seq 100); do
+        on_bus dbus-send --session --print-reply --dest=org.kde.KWin /Scripting \
+            org.kde.kwin.Scripting.loadScript "string:$compositor_dir/watch.js" string:quadrel-watch \
+            >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    on_bus dbus-send --session --print-reply --dest=org.kde.KWin /Scripting \
+        org.kde.kwin.Scripting.start >/dev/null || fail "KWin did not take the watching script"
+    wm_mark=$(wc -l <"$wm_log")
+    start_keys "$QUADREL_KWINKEYS"
+}
+
+# The key sender of mutter or KWin keeps one connection for the whole leg; it answers "ok"
+# to each line once the keys are in.
+start_keys() {
+    coproc KEYS { exec env DBUS_SESSION_BUS_ADDRESS="$bus_address" "$1" 2>"$compositor_dir/keys.log"; }
+    keys_pid=$KEYS_PID
+}
+
+keys() {
+    local reply=
+    echo "$1" >&"${KEYS[1]}" && read -r -t 10 reply <&"${KEYS[0]}"
+    [ "$reply" = ok ] || fail "the key sender did not take '$1': $(cat "$compositor_dir/keys.log")"
+}
+
+# Fails when the window manager logged a warning or a critical since it started: with no
+# other client, each is about a window of ours. Two are not: an X window manager that still
+# tidies up a window the game has just destroyed gets BadWindow back, which KWin logs; and
+# Qt 6.4 on Wayland asks for the activation of a window that already has the keyboard
+# whenever the focus moves inside it, naming the window that had the keyboard before as the
+# asker, which KWin refuses ("Cannot grant a token"). Neither moves the keyboard.
+expect_quiet_wm() {
+    [ -n "$wm_log" ] || return 0
+    local said
+    said=$(tail -n +$((wm_mark + 1)) "$wm_log" \
+        | grep -E -i '^(warning|critical) |-(WARNING|CRITICAL) \*\*|window manager warning' \
+        | grep -v -e 'XCB error: 3 (BadWindow)' -e 'kwin_core: Cannot grant a token' || true)
+    [ -z "$said" ] || fail "$desktop warned while the games ran:
+$said"
 }
 
 fluxbox_settings() {
@@ -67,7 +230,7 @@ exec_compositor() {
 start_compositor_dir() {
     compositor_dir=$(mktemp -d)
     mkdir "$compositor_dir/home"
-    if [ "$(id -u)" -eq 0 ]; then
+    if [ "$(id -u)" -eq 0 ] && [ "${1:-}" != root-ok ]; then
         compositor_user=nobody
         chown -R "$compositor_user" "$compositor_dir"
         chmod 700 "$compositor_dir"
@@ -96,6 +259,10 @@ start_sway() {
 start_game() {
     if [ "$desktop" = sway ]; then
         QT_QPA_PLATFORM=wayland "$@" &
+    elif is_wayland; then
+        # What the compositor tells the game, read back by wayland_windows.
+        game_log=$compositor_dir/game.log
+        WAYLAND_DEBUG=client QT_QPA_PLATFORM=wayland "$@" 2>"$game_log" &
     else
         "$@" &
     fi
@@ -111,6 +278,8 @@ send_text() {
     if [ "$desktop" = sway ]; then
         sleep 0.05
         wtype -k Shift_L -d 30 "$1"
+    elif is_wayland; then
+        keys "type $1"
     else
         xdotool type --delay 30 "$1"
     fi
@@ -126,6 +295,8 @@ send_key() {
         for ((i = ${#mods[@]} - 1; i > 0; i -= 2)); do release+=(-m "${mods[i]}"); done
         sleep 0.05
         wtype -k Shift_L "${mods[@]}" -k "$key" "${release[@]}"
+    elif is_wayland; then
+        keys "key $1"
     else
         xdotool key "$1"
     fi
@@ -136,6 +307,8 @@ send_key() {
 focused_window() {
     if [ "$desktop" = sway ]; then
         sway_windows 'select(.focused == true)'
+    elif is_wayland; then
+        wayland_windows focused
     else
         local id
         id=$(xdotool getwindowfocus 2>/dev/null) && x11_window "$id"
@@ -145,6 +318,8 @@ focused_window() {
 shown_windows() {
     if [ "$desktop" = sway ]; then
         sway_windows 'select(.visible == true)'
+    elif is_wayland; then
+        wayland_windows shown
     else
         local id
         for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do x11_window "$id"; done
@@ -156,8 +331,30 @@ sway_windows() {
         | \"\(.name) \(.window_rect.width) \(.window_rect.height)\""
 }
 
+# The game's windows as the compositor has told the game about them, from the game's own
+# protocol log: a window is shown from its role to its role's end, its title and size are
+# what the game asked for, and it has the keyboard from the keyboard's enter to its leave.
+wayland_windows() {
+    [ -s "$game_log" ] || return 0
+    awk -v want="$1" '
+        function id(kind) { match($0, kind "@[0-9]+"); return substr($0, RSTART, RLENGTH) }
+        / -> xdg_wm_base@[0-9]+\.get_xdg_surface\(/ { surface[id("xdg_surface")] = id("wl_surface") }
+        / -> xdg_surface@[0-9]+\.get_toplevel\(/ { w = surface[id("xdg_surface")]; of[id("xdg_toplevel")] = w; shown[w] = 1 }
+        / -> xdg_toplevel@[0-9]+\.set_title\(/ { w = of[id("xdg_toplevel")]; match($0, /\(".*"\)/)
+            title[w] = substr($0, RSTART + 2, RLENGTH - 4) }
+        / -> xdg_surface@[0-9]+\.set_window_geometry\(/ { match($0, /\(.*\)/); split(substr($0, RSTART + 1, RLENGTH - 2), g, /, /)
+            size[surface[id("xdg_surface")]] = g[3] " " g[4] }
+        / -> xdg_toplevel@[0-9]+\.destroy\(/ { shown[of[id("xdg_toplevel")]] = 0 }
+        / wl_keyboard@[0-9]+\.enter\(/ { focus = id("wl_surface") }
+        / wl_keyboard@[0-9]+\.leave\(/ { focus = "" }
+        END {
+            for (w in shown)
+                if (shown[w] && (want == "shown" || w == focus) && (w in size)) print title[w] " " size[w]
+        }' "$game_log"
+}
+
 x11_window() {
-    local WIDTH HEIGHT
+    local WIDTH= HEIGHT=
     eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null | grep -E '^(WIDTH|HEIGHT)=')"
     [ -n "$WIDTH" ] && echo "$(xdotool getwindowname "$1" 2>/dev/null) $WIDTH $HEIGHT"
 }
@@ -203,7 +400,7 @@ expect_keyboard() {
 # The board keeps its size: its frame offers the window manager neither resizing nor
 # maximizing, and a maximize request (as a program or a key binding sends it) does not grow it.
 expect_fixed_size() {
-    case "$desktop" in none | sway) return 0 ;; esac
+    [ "$desktop" = none ] || is_wayland && return 0
     need wmctrl wmctrl
     local id functions before
     id=$(xdotool getwindowfocus)

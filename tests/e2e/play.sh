@@ -15,9 +15,9 @@ trap 'stop_x11; stop_desktop' EXIT
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$here/../../packaging/io.github.quadrel.Quadrel.desktop")
 
 # A dock ties the window that has the keyboard to its launcher by the window's class, and
-# picks the icon size it needs from those the window offers (X11 only: sway has no xprop).
+# picks the icon size it needs from those the window offers (X11 only: Wayland has no xprop).
 expect_dock_ties() {
-    [ "$desktop" = sway ] && return 0
+    is_wayland && return 0
     local id class sizes
     id=$(xdotool getwindowfocus)
     class=$(xprop -id "$id" WM_CLASS)
@@ -95,3 +95,4 @@ for round in $(seq "$games"); do
     play_game "$round"
     echo "game $round of $games played on $2, Ctrl+X ended it with status 0"
 done
+expect_quiet_wm

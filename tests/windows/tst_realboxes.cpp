@@ -27,6 +27,28 @@ struct Seen
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool isInput = false;
     bool boardVisible = false;
+    const QWidget *parent = nullptr; // the window it stands over
+    Qt::WindowType type = Qt::Widget;
+};
+
+// Counts the times a window is made the active one, from start() on.
+class Activations : public QObject
+{
+public:
+    explicit Activations(QWidget &window) { window.installEventFilter(this); }
+    void start() { m_counting = true; }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (m_counting && event->type() == QEvent::WindowActivate)
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_counting = false;
 };
 
 class BoxAnswerer : public QObject
@@ -77,6 +99,8 @@ private:
         Seen what;
         what.title = box->windowTitle();
         what.boardVisible = m_board.isVisible();
+        what.parent = box->parentWidget();
+        what.type = box->windowType();
         if (auto *input = qobject_cast<QInputDialog *>(box)) {
             what.isInput = true;
             what.field = input->textValue();
@@ -207,6 +231,9 @@ void TestRealBoxes::nameBoxes()
         QCOMPARE(box.format, Qt::PlainText);
         QCOMPARE(box.field, titles.at(i));
         QVERIFY(!box.boardVisible); // the board is first shown once both names are in
+        // With nothing to stand over, a window of its own rather than a dialog of none.
+        QCOMPARE(box.parent, nullptr);
+        QCOMPARE(box.type, Qt::Window);
     }
     QCOMPARE(w.Play1, play1);
     QCOMPARE(w.Play2, play2);
@@ -230,12 +257,21 @@ void TestRealBoxes::keepNamesQuestion()
     BoxAnswerer boxes(w);
     startGame(w, boxes, QStringLiteral("Ann"));
 
-    boxes.then(BoxAnswerer::press(yes ? QMessageBox::Yes : QMessageBox::No));
+    // The board hides for the word entry once the boxes are answered: handing it the
+    // keyboard back on the way is what window managers flag or complain about.
+    Activations boardActivations(w);
+    boxes.then([&](QWidget *box) {
+        boardActivations.start();
+        BoxAnswerer::press(yes ? QMessageBox::Yes : QMessageBox::No)(box);
+    });
     if (!yes) {
         boxes.then(BoxAnswerer::type(QStringLiteral("Cy")));
         boxes.then(BoxAnswerer::type(QStringLiteral("Di")));
     }
     Player::press(Qt::Key_N, Qt::ControlModifier);
+    QTest::qWait(100);
+    QVERIFY(!w.isVisible());
+    QCOMPARE(boardActivations.count, 0);
 
     QCOMPARE(boxes.seen.size(), yes ? 3 : 5);
     const Seen &question = boxes.seen.at(2);
@@ -244,9 +280,13 @@ void TestRealBoxes::keepNamesQuestion()
     QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(question.icon, QMessageBox::NoIcon);
     QVERIFY(question.boardVisible);
+    QCOMPARE(question.parent, &w);
     if (!yes) {
         QCOMPARE(boxes.seen.at(3).title, QStringLiteral("Player 1"));
         QCOMPARE(boxes.seen.at(4).title, QStringLiteral("Player 2"));
+        // Asked over the board, though no window had the keyboard between the boxes.
+        QCOMPARE(boxes.seen.at(3).parent, &w);
+        QCOMPARE(boxes.seen.at(4).parent, &w);
     }
     QCOMPARE(w.Play1, yes ? QStringLiteral("Bob") : QStringLiteral("Cy"));
     QCOMPARE(w.Play2, yes ? QStringLiteral("Ann") : QStringLiteral("Di"));
@@ -283,7 +323,8 @@ void TestRealBoxes::messagesOfAGame()
     boxes.then(BoxAnswerer::press(QMessageBox::Ok));
     Player::type(QStringLiteral("boo"));
     Player::press(Qt::Key_Return);
-    QVERIFY(Player::activate(&dialog));
+    // A window that stays shown gets the keyboard back from the box by itself.
+    QTRY_VERIFY(dialog.isActiveWindow());
     QCOMPARE(QApplication::focusWidget(), dialog.Text1);
     Player::type(QStringLiteral("book"));
     Player::press(Qt::Key_Return);
@@ -292,7 +333,7 @@ void TestRealBoxes::messagesOfAGame()
     boxes.then(BoxAnswerer::press(QMessageBox::Ok));
     Player::type(QStringLiteral("bo"));
     Player::press(Qt::Key_Return);
-    QVERIFY(Player::activate(&w));
+    QTRY_VERIFY(w.isActiveWindow());
     QCOMPARE(w.Timer1->isActive(), true);
     Player::click(w.TxtLet1[2]);
     QVERIFY(QTest::qWaitFor([&] { return w.lblTime->text() != QStringLiteral("0.00"); }));
