@@ -189,11 +189,11 @@ keys() {
 }
 
 # Fails when the window manager logged a warning or a critical since it started: with no
-# other client, each is about a window of ours. Two are not: an X window manager that still
+# other client, each is about a window of ours. Three are not: an X window manager that still
 # tidies up a window the game has just destroyed gets BadWindow back, which KWin logs; and
 # Qt 6.4 on Wayland asks for the activation of a window that already has the keyboard
 # whenever the focus moves inside it, naming the window that had the keyboard before as the
-# asker, which KWin refuses ("Cannot grant a token"). Neither moves the keyboard. Nor is
+# asker, which KWin refuses ("Cannot grant a token"), and neither moves the keyboard; and
 # mutter's complaint that a scratch session has no colour daemon, which mutter 48 on X11 makes
 # a few seconds after it starts, sometimes only once the games have begun.
 expect_quiet_wm() {
