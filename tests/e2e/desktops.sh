@@ -274,12 +274,12 @@ start_game() {
 
 # Keys go to whichever window has the keyboard, never handed to a window first.
 # A new virtual keyboard on Wayland loses its first key, so each burst starts with Shift; and
-# one made the instant the last is gone loses more (one leg of five games in two, on sway), so bursts come at
-# no more than a fast typist's pace.
+# one made the instant the last is gone loses more (on sway, one leg of five games in two with
+# no pause, one in about forty with 50 ms), so bursts come at a typist's pace.
 send_text() {
     sent="'$1'"
     if [ "$desktop" = sway ]; then
-        sleep 0.05
+        sleep 0.1
         wtype -k Shift_L -d 30 "$1"
     elif is_wayland; then
         keys "type $1"
@@ -296,7 +296,7 @@ send_key() {
         while [[ $key == *+* ]]; do mods+=(-M "${key%%+*}"); key=${key#*+}; done
         local release=()
         for ((i = ${#mods[@]} - 1; i > 0; i -= 2)); do release+=(-m "${mods[i]}"); done
-        sleep 0.05
+        sleep 0.1
         wtype -k Shift_L "${mods[@]}" -k "$key" "${release[@]}"
     elif is_wayland; then
         keys "key $1"
