@@ -57,7 +57,7 @@ void Keyboard::showWithKeys(QWidget *window)
                   1s);
         waitUntil(active, 300ms);
     }
-    if (!window->isActiveWindow()) {
+    if (!active()) {
         window->activateWindow();
         waitUntil(active, 1s);
     }

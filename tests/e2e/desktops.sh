@@ -10,7 +10,6 @@
 
 desktop=
 sent=
-sway=
 compositor_dir=
 compositor=
 bus=
@@ -28,14 +27,14 @@ need() {
 
 stop_desktop() {
     local pid
-    for pid in "$keys_pid" "$sway" "$compositor" "$bus"; do
+    for pid in "$keys_pid" "$compositor" "$bus"; do
         [ -n "$pid" ] || continue
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
     [ -n "$compositor_dir" ] && rm -rf "$compositor_dir"
     [ -n "$wm_log" ] && rm -f "$wm_log"
-    keys_pid= sway= compositor= bus= compositor_dir= wm_log=
+    keys_pid= compositor= bus= compositor_dir= wm_log=
     return 0
 }
 
@@ -53,7 +52,7 @@ start_desktop() {
         fluxbox) need fluxbox fluxbox; start_xvfb; start_wm fluxbox -rc "$(fluxbox_settings)" ;;
         # xfwm4 reads its settings over a session bus.
         xfwm4) need xfwm4 xfwm4; start_xvfb; need dbus-run-session dbus-bin; start_wm dbus-run-session xfwm4 --compositor=off ;;
-        sway) need sway sway; need wtype wtype; need jq jq; start_sway ;;
+        sway) need sway sway; need_wayland; need wtype wtype; need jq jq; start_sway ;;
         # mutter manages an X server only when told so; both want a session bus.
         mutter-x11)
             need mutter mutter; need dbus-run-session dbus-bin; start_xvfb
@@ -63,9 +62,11 @@ start_desktop() {
             start_logged_wm env QT_MESSAGE_PATTERN="$kwin_log_pattern" KWIN_COMPOSE=N \
                 dbus-run-session kwin_x11 --replace ;;
         mutter-wayland)
-            need mutter mutter; need_wayland; need_keys "${QUADREL_MUTTERKEYS:-}" mutterkeys; start_mutter ;;
+            need mutter mutter; need_wayland; need_bus; need_keys "${QUADREL_MUTTERKEYS:-}" mutterkeys
+            start_mutter ;;
         kwin-wayland)
-            need kwin_wayland kwin-wayland; need_wayland; need_keys "${QUADREL_KWINKEYS:-}" kwinkeys; start_kwin ;;
+            need kwin_wayland kwin-wayland; need_wayland; need_bus; need_keys "${QUADREL_KWINKEYS:-}" kwinkeys
+            start_kwin ;;
         *) fail "unknown desktop '$desktop'" ;;
     esac
 }
@@ -73,6 +74,9 @@ start_desktop() {
 need_wayland() {
     ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 \
         || skip "Qt's Wayland plugin is not installed (package qt6-wayland)"
+}
+
+need_bus() {
     need dbus-daemon dbus-daemon
     need dbus-send dbus-bin
 }
@@ -129,7 +133,7 @@ wait_compositor() {
 
 # mutter and KWin run as whoever runs the test, root too, each with a bus of its own.
 start_mutter() {
-    start_compositor_dir root-ok
+    start_compositor_dir
     start_bus
     wm_log=$compositor_dir/wm.log
     export WAYLAND_DISPLAY=$compositor_dir/wayland-q
@@ -145,7 +149,7 @@ start_mutter() {
 # has none. Without a permission check it offers fake input to any client. A script inside it
 # logs every window that it flags as demanding attention.
 start_kwin() {
-    start_compositor_dir root-ok
+    start_compositor_dir
     start_bus
     wm_log=$compositor_dir/wm.log
     kwin_settings
@@ -230,29 +234,28 @@ exec_compositor() {
     XDG_RUNTIME_DIR=$compositor_dir exec "$@"
 }
 
+# Usage: start_compositor_dir [USER]   the user the compositor runs as when we are root
 start_compositor_dir() {
     compositor_dir=$(mktemp -d)
     mkdir "$compositor_dir/home"
-    if [ "$(id -u)" -eq 0 ] && [ "${1:-}" != root-ok ]; then
-        compositor_user=nobody
+    if [ "$(id -u)" -eq 0 ] && [ -n "${1:-}" ]; then
+        compositor_user=$1
         chown -R "$compositor_user" "$compositor_dir"
         chmod 700 "$compositor_dir"
     fi
 }
 
 start_sway() {
-    ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 \
-        || skip "Qt's Wayland plugin is not installed (package qt6-wayland)"
-    start_compositor_dir
+    start_compositor_dir nobody
     printf 'output HEADLESS-1 resolution 1024x768\n' >"$compositor_dir/config"
     export SWAYSOCK=$compositor_dir/sway.sock WAYLAND_DISPLAY=$compositor_dir/wayland-1
     exec_compositor env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
         SWAYSOCK="$SWAYSOCK" WAYLAND_DISPLAY=wayland-1 \
         sway -c "$compositor_dir/config" >"$compositor_dir/sway.log" 2>&1 &
-    sway=$!
+    compositor=$!
     for _ in $(seq 100); do
         [ -S "$WAYLAND_DISPLAY" ] && swaymsg -q -t get_version 2>/dev/null && return 0
-        kill -0 "$sway" 2>/dev/null || break
+        kill -0 "$compositor" 2>/dev/null || break
         sleep 0.1
     done
     cat "$compositor_dir/sway.log" >&2
