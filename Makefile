@@ -2,6 +2,9 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
+# A player's build is the game alone: no test, bench, screenshot or key-sending program, and no
+# Qt Test. The targets that need those build with TESTING=ON.
+TESTING ?= OFF
 
 FUZZ_SECONDS ?= 60
 # Where tools/fresh-machine proves the two commands: new minimal roots of these releases.
@@ -17,6 +20,7 @@ run: deps build
 # should not get from here; without them, every other test still runs. DESKTOP_TESTS=no
 # leaves them out where they are installed too (CI plays them in fresh roots instead).
 DESKTOP_TESTS ?= auto
+test screenshots: TESTING = ON
 test: test-deps build
 	@labels=; if [ "$(DESKTOP_TESTS)" = no ]; then labels="-LE desktop"; \
 	elif ! tools/install-deps --check desktops; then labels="-LE desktop"; \
@@ -27,7 +31,7 @@ test: test-deps build
 # The build is configured again, so that key senders whose headers just came are built.
 test-desktops: test-deps
 	tools/install-deps desktops
-	$(MAKE) build
+	$(MAKE) build TESTING=ON
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L desktop
 
 # The README's two commands as a new user on new minimal roots of Debian 12 and 13.
@@ -35,7 +39,7 @@ fresh-machines:
 	tools/install-deps fresh
 	tools/fresh-machine $(FRESH_RELEASES)
 
-# Every test again under AddressSanitizer and UBSan, built in build-asan/.
+# Every test again under AddressSanitizer and UBSan, built in build-asan/ (tests on).
 sanitize: test-deps
 	tools/sanitize-tests $(if $(filter no,$(DESKTOP_TESTS)),-LE desktop)
 
@@ -44,12 +48,13 @@ fuzz:
 	tools/install-deps fuzz
 	tools/fuzz $(FUZZ_SECONDS)
 
-# The game against bare Qt programs under Xvfb (Release, in build-bench/): one table.
+# The game against bare Qt programs under Xvfb (Release, in build-bench/, where tests and
+# bench are on by default): one table.
 bench: test-deps
 	tools/hermetic 1200 tools/bench
 
 build:
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) -DBUILD_TESTING=$(TESTING)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # Pictures of both windows under Xvfb, for the README.

@@ -1,6 +1,7 @@
 #include "clock.h"
 #include "keyboard.h"
 #include "rurovivoze.h"
+#include "windowicon.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -54,12 +55,12 @@ private:
 };
 
 // Every window, message and input box shows this icon. It carries every drawn size so that
-// a dock or Alt+Tab on a HiDPI screen picks a sharp one; 32 x 32 is the 256-colour original.
+// a dock or Alt+Tab on a HiDPI screen picks a sharp one.
 QIcon programIcon()
 {
-    QIcon icon(QStringLiteral(":/assets/quadrel.png"));
-    for (const int size : { 16, 24, 48, 64, 128, 256 })
-        icon.addFile(QStringLiteral(":/assets/quadrel-%1.png").arg(size));
+    QIcon icon;
+    for (const WindowIcon::Picture &picture : WindowIcon::pictures)
+        icon.addFile(QStringLiteral(":/assets/") + QLatin1String(picture.file));
     return icon;
 }
 
@@ -73,7 +74,7 @@ int main(int argc, char *argv[])
 
     QApplication::setApplicationName(QStringLiteral("Quadrel"));
     QApplication::setApplicationVersion(QStringLiteral(QUADREL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.quadrel.Quadrel"));
+    QApplication::setDesktopFileName(QStringLiteral(QUADREL_APP_ID));
     QApplication::setWindowIcon(programIcon());
     // Every way out goes through the game's own exit; a moment with no window shown (between
     // the name boxes, or while the board hides for word entry) must not end the program.

@@ -16,7 +16,7 @@ struct GameState
     QVariant change;           // kept for the other window's sake; nothing uses it
     Variant<qint32> keep;      // last answer to the keep-names question: 6 Yes, 7 No
     Variant<QString> switch_;  // the old Play1 while the names are exchanged ("switch" is taken)
-    Variant<qint16> gCounter;  // box index 0..3 of the Try loops, and list row index
+    Variant<qint16> gCounter;  // box index 0..wordLength-1 of the Try loops, and list row index
     Variant<qint16> gCounter2; // 1-based position in the secret
     Variant<QString> user;     // the current guess, the four boxes joined
     Variant<qint16> firstime;  // runs of the main window's start-up procedure

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wordlength.h"
+
 #include <QString>
 
 #include <array>
@@ -13,7 +15,7 @@ enum class GuessMark : char {
 
 QString markText(GuessMark mark);
 
-using Marking = std::array<GuessMark, 4>;
+using Marking = std::array<GuessMark, wordLength>;
 
 // True when the guess spells the secret, capitals or not.
 bool IsFullMatch(const QString &word, const QString &user);
@@ -21,4 +23,4 @@ bool IsFullMatch(const QString &word, const QString &user);
 // Marks each box on its own and counts nothing: a secret character that is "I" at one place
 // still makes every other copy of it in the guess "O". Only the guess side is lower-cased;
 // the secret is stored in lower case.
-Marking MarkGuess(const QString &word, const std::array<QString, 4> &letters);
+Marking MarkGuess(const QString &word, const std::array<QString, wordLength> &letters);

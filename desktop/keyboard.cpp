@@ -1,11 +1,11 @@
 #include "keyboard.h"
 
-#include "dialogs.h"
-
 #include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QWidget>
@@ -17,6 +17,9 @@
 using namespace std::chrono_literals;
 
 namespace {
+
+// The window a closed box is handing the keyboard back to, until the event loop is next idle.
+QPointer<QWidget> returning;
 
 // Runs the event loop, players' keys held back, until `done` holds or the time is up.
 void waitUntil(const std::function<bool()> &done, std::chrono::milliseconds most)
@@ -36,9 +39,40 @@ void waitUntil(const std::function<bool()> &done, std::chrono::milliseconds most
 
 } // namespace
 
+Keyboard::Loan::Loan() : m_owner(QApplication::activeWindow())
+{
+    if (!m_owner && returning && returning->isVisible())
+        m_owner = returning;
+    returning = nullptr;
+}
+
+Keyboard::Loan::~Loan()
+{
+    returning = m_owner;
+    if (!m_owner)
+        return;
+    QTimer::singleShot(0, m_owner, [owner = m_owner] {
+        if (returning != owner)
+            return; // another box or window took the keyboard meanwhile
+        returning = nullptr;
+        // The closed box itself may still count as active until the window system says so.
+        const QWidget *active = QApplication::activeWindow();
+        const bool takenElsewhere = active && active != owner && active->isVisible();
+        if (owner->isVisible() && !takenElsewhere)
+            owner->activateWindow();
+    });
+}
+
+void Keyboard::Loan::place(QDialog &box) const
+{
+    if (!m_owner)
+        box.setWindowFlags((box.windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
+}
+
 void Keyboard::showWithKeys(QWidget *window)
 {
-    Dialogs::callOffHandBack();
+    // This window keeps the keyboard: a box that closed before calls its hand-back off.
+    returning = nullptr;
     // Meanwhile the window system may hand the keyboard to another of our windows, one the
     // caller hides next (the board, after a box closed). Qt 6.4 on Wayland asks the
     // compositor to activate every window that gets the keyboard, from the application's

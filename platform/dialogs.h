@@ -24,10 +24,6 @@ public:
     // The answerer the game uses: the real boxes, unless a test has put its own in place.
     static Dialogs &current();
     static void install(Dialogs *dialogs);
-
-    // A box that closes hands the keyboard back to the window it borrowed it from, once the
-    // caller is done; a window shown with the keyboard before then keeps it instead.
-    static void callOffHandBack();
 };
 
 int messageBox(const QString &prompt, Dialogs::Buttons buttons = Dialogs::OkOnly,

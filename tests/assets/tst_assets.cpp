@@ -1,3 +1,5 @@
+#include "windowicon.h"
+
 #include <QColor>
 #include <QFile>
 #include <QImage>
@@ -66,10 +68,9 @@ void TestAssets::loadsFromResources_data()
     QTest::newRow("banner") << "banner.bmp" << QSize(497, 57);
     QTest::newRow("title at double scale") << "title@2x.bmp" << QSize(324, 164);
     QTest::newRow("banner at double scale") << "banner@2x.bmp" << QSize(994, 114);
-    QTest::newRow("icon as png") << "quadrel.png" << QSize(32, 32);
-    for (const int size : { 16, 24, 48, 64, 128, 256 }) {
-        const QString name = QStringLiteral("quadrel-%1.png").arg(size);
-        QTest::newRow(qPrintable(name)) << name << QSize(size, size);
+    for (const WindowIcon::Picture &icon : WindowIcon::pictures) {
+        const QString name = QString::fromLatin1(icon.file);
+        QTest::newRow(qPrintable(name)) << name << QSize(icon.size, icon.size);
     }
 }
 

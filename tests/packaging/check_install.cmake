@@ -1,4 +1,5 @@
-# cmake -D BUILD_DIR=... -D PREFIX=... -D VERSION=... [-D CONFIG=...] -P check_install.cmake
+# cmake -D BUILD_DIR=... -D PREFIX=... -D VERSION=... -D APP_ID=... -D ICON_SIZES=16,24,...
+#       [-D CONFIG=...] -P check_install.cmake
 cmake_minimum_required(VERSION 3.25)
 
 function(run)
@@ -82,6 +83,9 @@ run("${appstreamcli}" validate-tree --no-net ${override} "${PREFIX}")
 # The metainfo names its component after the desktop entry, and the entry's
 # icon name must resolve in the hicolor theme at every usual size.
 get_filename_component(app_id "${desktop_files}" NAME_WLE)
+if(NOT app_id STREQUAL "${APP_ID}")
+    message(FATAL_ERROR "the desktop entry is ${app_id}.desktop, not ${APP_ID}.desktop")
+endif()
 get_filename_component(metainfo_name "${metainfo_files}" NAME)
 if(NOT metainfo_name STREQUAL "${app_id}.metainfo.xml")
     message(FATAL_ERROR "${metainfo_name} does not match ${app_id}.desktop")
@@ -97,7 +101,11 @@ if(NOT wm_class_line STREQUAL "StartupWMClass=Quadrel")
 endif()
 file(STRINGS "${desktop_files}" icon_line REGEX "^Icon=")
 string(REGEX REPLACE "^Icon=" "" icon "${icon_line}")
-foreach(size 16 24 32 48 64 128 256 512)
+string(REPLACE "," ";" icon_sizes "${ICON_SIZES}")
+if(NOT icon_sizes)
+    message(FATAL_ERROR "no icon sizes given (-D ICON_SIZES=16,24,...)")
+endif()
+foreach(size IN LISTS icon_sizes)
     set(icon_file "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${icon}.png")
     if(NOT EXISTS "${icon_file}")
         message(FATAL_ERROR "icon ${icon} missing at ${size}x${size}: ${icon_file}")

@@ -1,37 +1,31 @@
-// The board as built: every control at its place, the menus, and which Qt signal or event
-// raises which event procedure.
+// The board as built: every control at its place, the menus, and which Qt signal raises which
+// event procedure. The events the board takes itself (keys, focus, clicks) are handled beside
+// the event procedures, in rurovivoze.cpp.
 
 #include "rurovivoze.h"
 
 #include "contrast.h"
 #include "fixedframe.h"
 #include "frmgetword.h"
-#include "keyboard.h"
+#include "layout.h"
 #include "picture.h"
-#include "twips.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
 
 QFont serif(qreal pointSize, bool bold = false)
 {
-    QFont font(QStringLiteral("Liberation Serif"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
+    return windowFont(Face::Serif, pointSize, bold);
 }
 
 // Qt has no "menu background" role of its own; the palette Qt gives menus is the closest.
@@ -74,7 +68,7 @@ QFrame *line(QWidget *parent, int x1, int y, int x2)
     auto *frame = new QFrame(parent);
     frame->setFrameStyle(QFrame::HLine | QFrame::Plain);
     frame->setLineWidth(1);
-    frame->setGeometry(twips(x1, y - 15, x2 - x1, 45));
+    frame->setGeometry(twips(x1, y - twipsPerPixel, x2 - x1, 3 * twipsPerPixel));
     return frame;
 }
 
@@ -100,8 +94,7 @@ rurOvivoze::rurOvivoze(QWidget *parent)
     // Fixed single border: the window keeps the size of its menu bar and client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    if (const QScreen *screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     offerFixedFrame(this);
 }
 
@@ -117,20 +110,20 @@ frmGetWord &rurOvivoze::getWordDialog()
 void rurOvivoze::createControls()
 {
     auto *board = new QWidget(this);
-    board->setFixedSize(3585 / 15, 7470 / 15);
+    board->setFixedSize(twips(3585, 7470));
     setCentralWidget(board);
 
     const QColor menu = menuBackground();
     const QColor inactive = inactiveBorder();
 
     Image1 = new QLabel(board);
-    Image1->setGeometry(twips(600, 0, 2430, 1230));
-    Image1->setPixmap(
-            sharpPicture(QStringLiteral(":/assets/title.bmp"), QSize(162, 82), *Image1));
+    const QRect title = twips(600, 0, 2430, 1230);
+    Image1->setGeometry(title);
+    Image1->setPixmap(sharpPicture(QStringLiteral(":/assets/title.bmp"), title.size(), *Image1));
     Image1->setAccessibleName(QStringLiteral("Quadrel"));
     Image1->setAccessibleDescription(QStringLiteral("Title picture"));
 
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < wordLength; ++i) {
         const int left = 360 + 480 * i;
         const QString number = QString::number(i + 1);
 
@@ -197,12 +190,14 @@ void rurOvivoze::createControls()
                         serif(12, true), menu, QStringLiteral("Who chooses and who guesses"));
 
     Timer1 = new QTimer(this);
+    // Every millisecond and on time (a coarse timer may fire 5 % late): the hundredths shown
+    // never lag the clock by more than a millisecond, and none is skipped.
     Timer1->setInterval(1);
     Timer1->setTimerType(Qt::PreciseTimer);
 
-    const std::array<QWidget *, 8> tabOrder = { TxtLet1[0], TxtLet1[1], TxtLet1[2], TxtLet1[3],
-                                                CmdTry,     Command2,   LstUsed,    Command1 };
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+    QList<QWidget *> tabOrder(TxtLet1.begin(), TxtLet1.end());
+    tabOrder << CmdTry << Command2 << LstUsed << Command1;
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
@@ -232,90 +227,11 @@ void rurOvivoze::wireEvents()
     connect(Command2, &QPushButton::clicked, this, &rurOvivoze::Command2_Click);
     connect(CmdTry, &QPushButton::clicked, this, &rurOvivoze::CmdTry_Click);
     connect(Timer1, &QTimer::timeout, this, &rurOvivoze::Timer1_Timer);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < wordLength; ++i) {
         connect(TxtLet1[i], &QLineEdit::textChanged, this, [this, i] { TxtLet1_Change(i); });
         TxtLet1[i]->installEventFilter(this); // KeyPress, GotFocus, keys the menus own, Enter
     }
     for (QWidget *widget : std::initializer_list<QWidget *>{ LstUsed, CmdTry, Command1, Command2 })
         widget->installEventFilter(this); // Enter
     LblCheat->installEventFilter(this);   // Click
-}
-
-int rurOvivoze::letterBoxIndex(const QObject *object) const
-{
-    for (int i = 0; i < 4; ++i) {
-        if (TxtLet1[i] == object)
-            return i;
-    }
-    return -1;
-}
-
-bool rurOvivoze::eventFilter(QObject *watched, QEvent *event)
-{
-    const int box = letterBoxIndex(watched);
-
-    switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-        // Letter boxes claim Ctrl+X and Ctrl+A for editing, the list Ctrl+A for selecting;
-        // on this board the menus win.
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const QKeySequence pressed(key->keyCombination());
-        for (const QAction *action : { mnuNew, mnuExit, mnuHow, mnuAbout }) {
-            if (action->shortcut() == pressed) {
-                event->ignore();
-                return true;
-            }
-        }
-        break;
-    }
-    case QEvent::KeyPress: {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            // A main window has no default button of its own: Enter presses "Try!" from
-            // the letter boxes and the list, and any other button presses itself.
-            if (auto *push = qobject_cast<QPushButton *>(watched))
-                push->click();
-            else if (CmdTry->isEnabled())
-                CmdTry->click();
-            return true;
-        }
-        // Access keys never get here; any other Alt+character types nothing.
-        if (box >= 0 && Keyboard::isAltCharacter(*key))
-            return true;
-        if (box >= 0) {
-            if (key->key() == Qt::Key_Backspace)
-                TxtLet1_KeyPress(box, 8);
-            else if (!key->text().isEmpty())
-                TxtLet1_KeyPress(box, key->text().at(0).unicode());
-        }
-        break;
-    }
-    case QEvent::FocusIn:
-        // New Game leaves box 0 focused as it hides the board. An activation still on its
-        // way from the menu that started the game can reach the hidden board, and Qt then
-        // passes the focus on from the unseen box 0: the guesser would begin in box 1.
-        if (box > 0 && !isVisible()) {
-            TxtLet1[0]->setFocus();
-            return true;
-        }
-        if (box >= 0)
-            TxtLet1_GotFocus(box);
-        break;
-    case QEvent::MouseButtonRelease:
-        if (watched == LblCheat
-            && LblCheat->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
-            LblCheat_Click();
-        break;
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void rurOvivoze::closeEvent(QCloseEvent *event)
-{
-    int Cancel = 0;
-    Form_Unload(Cancel);
-    if (Cancel)
-        event->ignore();
 }

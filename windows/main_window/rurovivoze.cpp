@@ -1,4 +1,5 @@
-// The board's event procedures, in the order a game runs through them.
+// The board's event procedures, in the order a game runs through them; at the end, how the
+// events the board takes itself (keys, focus, clicks) reach them.
 
 #include "rurovivoze.h"
 
@@ -8,8 +9,11 @@
 #include "end.h"
 #include "frmgetword.h"
 #include "guessmarking.h"
+#include "keyboard.h"
 #include "text.h"
 
+#include <QAction>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,9 +21,14 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <array>
+
 namespace {
 
 const QString lineBreak = QStringLiteral("\r\n");
+
+// The KeyAscii code Backspace arrives as (ASCII BS).
+constexpr int KeyAsciiBackspace = 8;
 
 } // namespace
 
@@ -110,7 +119,7 @@ void rurOvivoze::Command2_Click()
 void rurOvivoze::TxtLet1_KeyPress(int Index, int KeyAscii)
 {
     // Only Backspace is acted on; the box still applies every key afterwards.
-    if (KeyAscii != 8 || Index == 0)
+    if (KeyAscii != KeyAsciiBackspace || Index == 0)
         return;
     if (!TxtLet1[Index]->text().isEmpty())
         TxtLet1[Index]->setText(QString());
@@ -126,7 +135,7 @@ void rurOvivoze::TxtLet1_Change(int Index)
 
     if (Text::length(TxtLet1[Index]->text()) != 1)
         return;
-    if (Index == 3) {
+    if (Index == wordLength - 1) {
         if (CmdTry->isEnabled())
             CmdTry->setFocus();
     } else {
@@ -141,22 +150,28 @@ void rurOvivoze::TxtLet1_GotFocus(int Index)
 
 void rurOvivoze::CmdTry_Click()
 {
-    for (gCounter = 0; gCounter <= 3; gCounter = gCounter + 1) {
+    for (gCounter = 0; gCounter < wordLength; gCounter = gCounter + 1) {
         if (Text::trim(TxtLet1[gCounter]->text()).isEmpty()) {
             messageBox(QStringLiteral("Please enter a FULL four-letter word."));
             return;
         }
     }
 
-    for (gCounter = 0; gCounter <= 3; gCounter = gCounter + 1)
+    for (gCounter = 0; gCounter < wordLength; gCounter = gCounter + 1)
         LblLet1[gCounter]->clear();
-    user = TxtLet1[0]->text() + TxtLet1[1]->text() + TxtLet1[2]->text() + TxtLet1[3]->text();
+    std::array<QString, wordLength> letters;
+    QString joined;
+    for (int i = 0; i < wordLength; ++i) {
+        letters[i] = TxtLet1[i]->text();
+        joined += letters[i];
+    }
+    user = joined;
 
     if (IsFullMatch(word, user)) {
         CmdTry->setEnabled(false);
         Timer1->stop();
         tellTime();
-        for (gCounter = 0; gCounter <= 3; gCounter = gCounter + 1) {
+        for (gCounter = 0; gCounter < wordLength; gCounter = gCounter + 1) {
             TxtLet1[gCounter]->setText(QString());
             TxtLet1[gCounter]->setEnabled(false);
             LblLet1[gCounter]->clear();
@@ -168,11 +183,10 @@ void rurOvivoze::CmdTry_Click()
         return;
     }
 
-    for (gCounter = 0; gCounter <= 3; gCounter = gCounter + 1)
+    for (gCounter = 0; gCounter < wordLength; gCounter = gCounter + 1)
         LblUser1[gCounter]->setText(TxtLet1[gCounter]->text());
-    const Marking marking = MarkGuess(word, { TxtLet1[0]->text(), TxtLet1[1]->text(),
-                                              TxtLet1[2]->text(), TxtLet1[3]->text() });
-    for (gCounter = 0; gCounter <= 3; gCounter = gCounter + 1)
+    const Marking marking = MarkGuess(word, letters);
+    for (gCounter = 0; gCounter < wordLength; gCounter = gCounter + 1)
         LblLet1[gCounter]->setText(markText(marking[gCounter]));
     for (QLineEdit *box : TxtLet1)
         box->setText(QString());
@@ -279,4 +293,86 @@ void rurOvivoze::Form_Unload(int &Cancel)
 {
     Q_UNUSED(Cancel);
     endProgram();
+}
+
+// How the events the board takes itself reach the event procedures: wireEvents() puts this
+// filter on the letter boxes, the buttons, the list and the hidden label.
+
+int rurOvivoze::letterBoxIndex(const QObject *object) const
+{
+    for (int i = 0; i < wordLength; ++i) {
+        if (TxtLet1[i] == object)
+            return i;
+    }
+    return -1;
+}
+
+bool rurOvivoze::eventFilter(QObject *watched, QEvent *event)
+{
+    const int box = letterBoxIndex(watched);
+
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // Letter boxes claim Ctrl+X and Ctrl+A for editing, the list Ctrl+A for selecting;
+        // on this board the menus win.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction *action : { mnuNew, mnuExit, mnuHow, mnuAbout }) {
+            if (action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+        break;
+    }
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // A main window has no default button of its own: Enter presses "Try!" from
+            // the letter boxes and the list, and any other button presses itself.
+            if (auto *push = qobject_cast<QPushButton *>(watched))
+                push->click();
+            else if (CmdTry->isEnabled())
+                CmdTry->click();
+            return true;
+        }
+        // Access keys never get here; any other Alt+character types nothing.
+        if (box >= 0 && Keyboard::isAltCharacter(*key))
+            return true;
+        if (box >= 0) {
+            if (key->key() == Qt::Key_Backspace)
+                TxtLet1_KeyPress(box, KeyAsciiBackspace);
+            else if (!key->text().isEmpty())
+                TxtLet1_KeyPress(box, key->text().at(0).unicode());
+        }
+        break;
+    }
+    case QEvent::FocusIn:
+        // New Game leaves box 0 focused as it hides the board. An activation still on its
+        // way from the menu that started the game can reach the hidden board, and Qt then
+        // passes the focus on from the unseen box 0: the guesser would begin in box 1.
+        if (box > 0 && !isVisible()) {
+            TxtLet1[0]->setFocus();
+            return true;
+        }
+        if (box >= 0)
+            TxtLet1_GotFocus(box);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == LblCheat
+            && LblCheat->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+            LblCheat_Click();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void rurOvivoze::closeEvent(QCloseEvent *event)
+{
+    int Cancel = 0;
+    Form_Unload(Cancel);
+    if (Cancel)
+        event->ignore();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gamestate.h"
+#include "wordlength.h"
 
 #include <QMainWindow>
 
@@ -31,12 +32,12 @@ public:
     frmGetWord &getWordDialog();
 
     QLabel *Image1;
-    std::array<QLineEdit *, 4> TxtLet1;
+    std::array<QLineEdit *, wordLength> TxtLet1;
     QPushButton *CmdTry;
     QFrame *Line1;
-    std::array<QLabel *, 4> LblUser1;
+    std::array<QLabel *, wordLength> LblUser1;
     QLabel *LblLast;
-    std::array<QLabel *, 4> LblLet1;
+    std::array<QLabel *, wordLength> LblLet1;
     QLabel *LblResult;
     QFrame *Line2;
     QLabel *lblTime;

@@ -1,32 +1,22 @@
-// The dialog as built, and which Qt signal or event raises which event procedure.
+// The dialog as built, and which Qt signal raises which event procedure. The events it takes
+// itself (its own key handler, showing, focus, Esc) are handled in frmgetword.cpp.
 
 #include "frmgetword.h"
 
 #include "contrast.h"
 #include "graphemelimit.h"
 #include "keyboard.h"
+#include "layout.h"
 #include "maskededit.h"
 #include "picture.h"
-#include "twips.h"
+#include "wordlength.h"
 
-#include <QApplication>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
-
-QFont boldFont(const QString &family, QFont::StyleHint hint, qreal pointSize)
-{
-    QFont result(family);
-    result.setStyleHint(hint);
-    result.setPointSizeF(pointSize);
-    result.setBold(true);
-    return result;
-}
 
 // An unfilled one-pixel rectangle in the window-text colour; what lies beneath shows through.
 QFrame *shape(QWidget *parent, const QRect &geometry)
@@ -39,12 +29,6 @@ QFrame *shape(QWidget *parent, const QRect &geometry)
     return frame;
 }
 
-int shiftState(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-            | (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
 } // namespace
 
 // A window of its own, not a dialog over the board: the board hides as soon as it shows. As
@@ -55,7 +39,7 @@ frmGetWord::frmGetWord(rurOvivoze &mainWindow)
     , rurOvivoze_(mainWindow)
 {
     setWindowTitle(QStringLiteral("Quadrel"));
-    setFixedSize(7470 / 15, 1455 / 15);
+    setFixedSize(twips(7470, 1455));
     createControls();
     wireEvents();
     Form_Initialize();
@@ -64,26 +48,26 @@ frmGetWord::frmGetWord(rurOvivoze &mainWindow)
 
 void frmGetWord::showCentred()
 {
-    if (const QScreen *screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     Keyboard::showWithKeys(this);
 }
 
 void frmGetWord::createControls()
 {
     Picture1 = new QLabel(this);
-    Picture1->setGeometry(twips(0, 0, 7455, 855));
+    const QRect banner = twips(0, 0, 7455, 855);
+    Picture1->setGeometry(banner);
     Picture1->setPixmap(
-            sharpPicture(QStringLiteral(":/assets/banner.bmp"), QSize(497, 57), *Picture1));
+            sharpPicture(QStringLiteral(":/assets/banner.bmp"), banner.size(), *Picture1));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setAccessibleName(QStringLiteral("Word Entry Station"));
     Picture1->setAccessibleDescription(QStringLiteral("Banner"));
-    Shape1 = shape(Picture1, twips(0, 0, 7455, 855));
+    Shape1 = shape(Picture1, banner);
     ShpBorder = shape(this, twips(0, 840, 7455, 615));
 
     LblWord = new QLabel(QStringLiteral("Enter your four-letter word here:"), this);
     LblWord->setGeometry(twips(120, 1020, 4740, 375));
-    LblWord->setFont(boldFont(QStringLiteral("Liberation Sans"), QFont::SansSerif, 9.75));
+    LblWord->setFont(windowFont(Face::Sans, 9.75, true));
     LblWord->setTextFormat(Qt::PlainText);
     LblWord->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LblWord->setAutoFillBackground(true);
@@ -97,14 +81,14 @@ void frmGetWord::createControls()
 
     Text1 = new MaskedEdit(this); // one star per character, not per UTF-16 unit
     Text1->setGeometry(twips(4920, 945, 600, 405));
-    Text1->setFont(boldFont(QStringLiteral("Liberation Sans"), QFont::SansSerif, 12));
+    Text1->setFont(windowFont(Face::Sans, 12, true));
     Text1->setEchoMode(QLineEdit::Password);
     Text1->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // '*'
-    Text1->setValidator(new GraphemeLimit(4, Text1));
+    Text1->setValidator(new GraphemeLimit(wordLength, Text1));
     Text1->setAccessibleName(QStringLiteral("Secret word"));
     Text1->setAccessibleDescription(QStringLiteral("The four-character word to guess, hidden"));
 
-    const QFont buttonFont = boldFont(QStringLiteral("Liberation Serif"), QFont::Serif, 12);
+    const QFont buttonFont = windowFont(Face::Serif, 12, true);
     cmdDone = new QPushButton(QStringLiteral("&Done"), this);
     cmdDone->setGeometry(twips(5610, 960, 855, 375));
     cmdDone->setFont(buttonFont);
@@ -125,29 +109,3 @@ void frmGetWord::wireEvents()
     for (QWidget *control : std::initializer_list<QWidget *>{ Text1, cmdDone, cmdQuit })
         control->installEventFilter(this);
 }
-
-bool frmGetWord::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        Form_KeyDown(key->key(), shiftState(key->modifiers()));
-        // Alt+D and Alt+Q are taken as access keys before this; Alt+X and the rest type nothing.
-        if (watched == Text1 && Keyboard::isAltCharacter(*key))
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-bool frmGetWord::event(QEvent *event)
-{
-    // Showing the dialog activates it; the window system may report the activation later,
-    // or not at all without a window manager, so the prompt is refreshed on both.
-    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
-        Form_Activate();
-    else if (event->type() == QEvent::FocusIn)
-        Form_GotFocus();
-    return QDialog::event(event);
-}
-
-// Esc and the window manager's close both arrive here; neither may close the dialog.
-void frmGetWord::reject() { }

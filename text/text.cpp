@@ -1,13 +1,15 @@
+// The text operations on any system; where characters end is asked of characterbreaks.h.
+
 #include "text.h"
 
-#include <QLocale>
+#include "characterbreaks.h"
 
-#include <unicode/brkiter.h>
+#include <QLocale>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,45 +30,32 @@ namespace {
 
 // Below U+0300 nothing joins its neighbour (the combining marks, joiners, emoji and Hangul
 // parts all lie above), so each UTF-16 unit is a character of its own, except that CR LF is
-// one. Plain Latin text is counted here without touching ICU's code and data at all.
+// one. Plain Latin text is counted here without touching the break iterator at all.
 bool belowCombiningMarks(const QString &text)
 {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x300; });
 }
 
-// One iterator for the whole run: creating one costs ten to twenty times what resetting its
-// text does. The game runs on one thread.
-icu::BreakIterator *characterBreaks()
-{
-    static const std::unique_ptr<icu::BreakIterator> breaks = [] {
-        UErrorCode status = U_ZERO_ERROR;
-        std::unique_ptr<icu::BreakIterator> created(
-                icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
-        return U_SUCCESS(status) ? std::move(created) : nullptr;
-    }();
-    return breaks.get();
-}
-
-// Offsets in UTF-16 units where characters end. Qt 6.4's own boundary finder cuts emoji,
-// keycaps and accents into pieces next to Thai or Indic text; ICU follows the Unicode rules.
-std::vector<qsizetype> characterEnds(const QString &text)
+// Each UTF-16 unit a character, CR LF one: exact below U+0300, and the fallback where the
+// system finds no character breaks.
+std::vector<qsizetype> unitEnds(const QString &text)
 {
     std::vector<qsizetype> ends;
-    icu::BreakIterator *breaks = belowCombiningMarks(text) ? nullptr : characterBreaks();
-    if (!breaks) {
-        for (qsizetype i = 1; i <= text.size(); ++i) {
-            if (i < text.size() && text.at(i - 1) == u'\r' && text.at(i) == u'\n')
-                continue;
-            ends.push_back(i);
-        }
-        return ends;
+    for (qsizetype i = 1; i <= text.size(); ++i) {
+        if (i < text.size() && text.at(i - 1) == u'\r' && text.at(i) == u'\n')
+            continue;
+        ends.push_back(i);
     }
-    const icu::UnicodeString unicode(false, reinterpret_cast<const char16_t *>(text.utf16()),
-                                     int32_t(text.size()));
-    breaks->setText(unicode);
-    for (int32_t end = breaks->next(); end != icu::BreakIterator::DONE; end = breaks->next())
-        ends.push_back(end);
     return ends;
+}
+
+// Offsets in UTF-16 units where characters end.
+std::vector<qsizetype> characterEnds(const QString &text)
+{
+    if (belowCombiningMarks(text))
+        return unitEnds(text);
+    std::optional<std::vector<qsizetype>> ends = CharacterBreaks::ends(text);
+    return ends ? *std::move(ends) : unitEnds(text);
 }
 
 } // namespace
@@ -116,7 +105,10 @@ QString format00(double number)
     if (!std::isfinite(number))
         return QString::number(number);
 
-    char buffer[400];
+    // Any finite double fits in fixed notation: the longest take 326 characters ("0." and 324
+    // decimals for 4.9e-324, or 307 zeros and 17 digits just above 2.2e-308), 1.8e308 takes 309.
+    constexpr std::size_t fixedNotationRoom = 400;
+    char buffer[fixedNotationRoom];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(number),
                                             std::chars_format::fixed);
     if (error != std::errc())

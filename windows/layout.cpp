@@ -1,0 +1,21 @@
+#include "layout.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+QFont windowFont(Face face, qreal pointSize, bool bold)
+{
+    QFont font(face == Face::Serif ? QStringLiteral("Liberation Serif")
+                                   : QStringLiteral("Liberation Sans"));
+    font.setStyleHint(face == Face::Serif ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void centreOnScreen(QWidget &window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
+}
