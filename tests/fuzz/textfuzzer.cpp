@@ -5,7 +5,7 @@
 // four box texts (missing lines are empty); anything after the fifth newline only takes part
 // in the whole-input checks. The first bytes also seed the number-formatting checks.
 
-#include "guessmarking.h"
+#include "../core/markingreference.h"
 #include "text.h"
 
 #include <QByteArray>
@@ -220,32 +220,14 @@ void checkFormatExact(std::int32_t units, int scale)
 
 void checkMarking(const QString &secret, const std::array<QString, 4> &boxes)
 {
-    // Positions past the end of a short secret read as empty.
     const QStringList clustered = clusters(secret);
-    QStringList secretChars;
-    for (int p = 0; p < 4; ++p)
-        secretChars.append(clustered.value(p));
-
-    const Marking marking = MarkGuess(secret, boxes);
-    QString marks;
-    for (GuessMark mark : marking)
-        marks += markText(mark);
-
-    QString expected;
-    for (int i = 0; i < 4; ++i) {
-        const QString guess = boxes[i].toLower();
-        if (guess == secretChars.at(i))
-            expected += u'I';
-        else if (secretChars.contains(guess))
-            expected += u'O';
-        else
-            expected += u'X';
-    }
+    const QString marks = marksOf(MarkGuess(secret, boxes));
+    const QString expected = referenceMarks(clustered, boxes);
 
     const QString input =
             QStringList{ secret, boxes[0], boxes[1], boxes[2], boxes[3] }.join(u'\n');
     if (marks != expected)
-        fail("MarkGuess agrees with the closed form", input,
+        fail("MarkGuess agrees with the reference", input,
              marks + QStringLiteral(" instead of ") + expected);
 
     // As in play: a secret of four characters stored in lower case, one character per box, and

@@ -3,6 +3,8 @@
 #include "frmgetword.h"
 #include "rurovivoze.h"
 
+#include <QApplication>
+#include <QFontInfo>
 #include <QFrame>
 #include <QHash>
 #include <QLabel>
@@ -10,6 +12,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QtMath>
@@ -59,10 +63,72 @@ inline QHash<QString, QObject *> wordDialogControls(const frmGetWord &dialog)
     };
 }
 
+// Both windows are designed in twips: 15 to a pixel at 96 dpi.
+inline QRect pixels(const QRect &twips)
+{
+    return QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+}
+
 template<typename Widget = QWidget>
 Widget *namedWidget(const QHash<QString, QObject *> &controls, const QString &name)
 {
     return qobject_cast<Widget *>(controls.value(name));
+}
+
+// The font a control draws in, as found on the machine, plain but for `bold`.
+inline bool hasFont(const QWidget &control, const QString &family, double pointSize, bool bold)
+{
+    const QFont font = control.font();
+    [&] {
+        QCOMPARE(QFontInfo(font).family(), family);
+        QCOMPARE(font.pointSizeF(), pointSize);
+        QCOMPARE(font.bold(), bold);
+        QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+    }();
+    return !QTest::currentTestFailed();
+}
+
+// A button's caption, access key marker aside, fits on one line inside its frame.
+inline bool captionFits(const QPushButton &button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const QRect inside =
+            button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    const QFontMetrics metrics(button.font());
+    const QString shown = QString(button.text()).remove(u'&');
+    [&] {
+        QVERIFY2(metrics.horizontalAdvance(shown) <= inside.width(), qPrintable(shown));
+        QVERIFY2(metrics.height() <= inside.height(), qPrintable(shown));
+    }();
+    return !QTest::currentTestFailed();
+}
+
+// Rows for a tab-order test: Tab from each control of the ring reaches the next, and
+// Shift+Tab from that one comes back.
+inline void tabRows(const QStringList &ring)
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("to");
+    for (qsizetype i = 0; i < ring.size(); ++i) {
+        const QString &next = ring.at((i + 1) % ring.size());
+        QTest::addRow("Tab from %s", qPrintable(ring.at(i))) << ring.at(i) << false << next;
+        QTest::addRow("Shift+Tab from %s", qPrintable(next)) << next << true << ring.at(i);
+    }
+}
+
+// Where the focus goes when `from` has it and the player presses Tab, or Shift+Tab.
+inline QWidget *focusAfterTab(QWidget *from, bool backwards)
+{
+    from->setFocus();
+    if (QApplication::focusWidget() != from)
+        return nullptr;
+    if (backwards)
+        QTest::keyClick(from, Qt::Key_Backtab, Qt::ShiftModifier);
+    else
+        QTest::keyClick(from, Qt::Key_Tab);
+    return QApplication::focusWidget();
 }
 
 // A picture control shows its picture at its natural size and at the screen's resolution:

@@ -89,23 +89,15 @@ void TestKeys::startUp()
 void TestKeys::openWordEntry()
 {
     startUp();
-    press(Qt::Key_N, Qt::ControlModifier);
-    m_dialog = &m_game->window.getWordDialog();
-    QVERIFY(m_dialog->isVisible());
-    QVERIFY(activate(m_dialog));
-    QCOMPARE(QApplication::focusWidget(), m_dialog->Text1);
+    QVERIFY(m_game->newGame());
+    m_dialog = &m_game->dialog();
     m_game->dialogs.shown.clear();
 }
 
 void TestKeys::startGame()
 {
     openWordEntry();
-    type(QStringLiteral("word"));
-    press(Qt::Key_Return);
-    QCOMPARE(m_game->window.word.value(), QStringLiteral("word"));
-    QVERIFY(m_game->window.isVisible());
-    QVERIFY(activate(&m_game->window));
-    QVERIFY(m_game->window.CmdTry->isEnabled());
+    QVERIFY(m_game->enterWord(QStringLiteral("word")));
     QCOMPARE(QApplication::focusWidget(), m_game->window.TxtLet1[0]);
     QVERIFY(m_game->dialogs.shown.isEmpty());
 }

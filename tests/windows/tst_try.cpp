@@ -14,7 +14,7 @@ namespace {
 struct Board
 {
     QStringList marks, lastGuess, list;
-    QString counter, user;
+    QString counter;
 
     explicit Board(const rurOvivoze &w)
     {
@@ -25,15 +25,9 @@ struct Board
         for (int row = 0; row < w.LstUsed->count(); ++row)
             list.append(w.LstUsed->item(row)->text());
         counter = w.LblGuess->text();
-        user = w.user.value();
     }
     bool operator==(const Board &) const = default;
 };
-
-QStringList characters(const QString &text)
-{
-    return Text::graphemes(text);
-}
 
 } // namespace
 
@@ -117,13 +111,9 @@ void TestTry::wrongGuess_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("marks");
 
+    // The rule itself is tst_guessmarking's; here the board shows its marks for each box.
     QTest::newRow("oops against book") << "book" << "oops" << "OIXX";
-    QTest::newRow("a left unmatched") << "abba" << "baaa" << "OOOI";
-    QTest::newRow("single a in place") << "abcd" << "aaaa" << "IOOO";
-    QTest::newRow("both e's present") << "seed" << "ease" << "OXOO";
-    QTest::newRow("all present, none in place") << "stop" << "pots" << "OOOO";
     QTest::newRow("capitals lowered") << "book" << "BOOT" << "IIIX";
-    QTest::newRow("outer two exchanged") << "lead" << "deal" << "OIIO";
     QTest::newRow("mixed case") << "book" << "kOoB" << "OIIO";
     QTest::newRow("nothing in common") << "book" << "tree" << "XXXX";
     QTest::newRow("digits and punctuation") << "12#4" << "1#24" << "IOOI";
@@ -146,7 +136,6 @@ void TestTry::wrongGuess()
         QCOMPARE(w.LblLet1[i]->text(), marks.mid(i, 1));
         QCOMPARE(w.TxtLet1[i]->text(), QString());
     }
-    QCOMPARE(w.user.value(), typed);
     QCOMPARE(w.LstUsed->count(), 2);
     QCOMPARE(w.LstUsed->item(0)->text(), typed.toUpper() + " - " + marks);
     QCOMPARE(w.LstUsed->item(1)->text(), QString());
@@ -246,7 +235,6 @@ void TestTry::rightGuessWins()
         QCOMPARE(w.LstUsed->count(), 1);
         QCOMPARE(w.LstUsed->item(0)->text(), QString());
     }
-    QCOMPARE(w.user.value(), typed);
 
     QTest::qWait(30);
     QCOMPARE(w.lblTime->text(), time);
@@ -292,7 +280,7 @@ void TestTry::waysToPressTry()
         }
         if (!presses) {
             QCOMPARE(w.LstUsed->count(), 1);
-            QCOMPARE(game.boxes(), characters(guess));
+            QCOMPARE(game.boxes(), Text::graphemes(guess));
             QCOMPARE(game.dialogs.shown.size(), 2);
             return;
         }

@@ -1,7 +1,6 @@
 // The chooser at the word entry dialog: what is taken as the secret word, what is refused,
 // and what the dialog's keys and buttons do.
 
-#include "clock.h"
 #include "playersession.h"
 #include "shownstars.h"
 
@@ -89,14 +88,10 @@ void TestWordEntry::entries()
     QCOMPARE(shownStars(dialog.Text1), stars);
     if (stored.isEmpty())
         game.dialogs.answerMessages({ Dialogs::Ok });
-    const double before = Clock::game().now();
     Player::press(Qt::Key_Return);
-    const double after = Clock::game().now();
 
     if (!stored.isEmpty()) {
-        QCOMPARE(w.gTime, 0.0); // no tick has run yet
-        QVERIFY(before <= w.realTime && w.realTime <= after);
-        QVERIFY(w.Timer1->isActive());
+        QVERIFY(w.Timer1->isActive()); // from the accepted word on: tst_clockflow
         QCOMPARE(w.word.value(), stored);
         QCOMPARE(dialog.Text1->text(), QString());
         QVERIFY(!dialog.isVisible());
@@ -117,7 +112,6 @@ void TestWordEntry::entries()
     QVERIFY(!w.isVisible());
     QVERIFY(w.word.isEmpty());
     QVERIFY(!w.Timer1->isActive());
-    QCOMPARE(w.realTime, 0.0);
 
     // The chooser tries again in the same dialog.
     QVERIFY(game.enterWord(QStringLiteral("Word")));

@@ -1,5 +1,5 @@
 // The word entry dialog as built: a borderless strip with the banner on top and the masked
-// entry, its prompt and the two buttons below, each at its pixel place with its font.
+// entry, its prompt and the two buttons below, each at its designed place with its font.
 
 #include "contrast.h"
 #include "controlnames.h"
@@ -17,6 +17,32 @@
 
 #include <memory>
 
+namespace {
+
+// The dialog as designed, in twips: each control's left, top, width and height in its parent.
+// Fonts are bold.
+struct Design
+{
+    const char *control;
+    const char *parent;
+    QRect twips;
+    const char *family = ""; // empty: draws no text
+    double pointSize = 0;
+};
+
+const QSize dialogTwips(7470, 1455);
+const Design designed[] = {
+    { "Picture1", "dialog", { 0, 0, 7455, 855 } },
+    { "Shape1", "Picture1", { 0, 0, 7455, 855 } },
+    { "ShpBorder", "dialog", { 0, 840, 7455, 615 } },
+    { "LblWord", "dialog", { 120, 1020, 4740, 375 }, "Liberation Sans", 9.75 },
+    { "Text1", "dialog", { 4920, 945, 600, 405 }, "Liberation Sans", 12 },
+    { "cmdDone", "dialog", { 5610, 960, 855, 375 }, "Liberation Serif", 12 },
+    { "cmdQuit", "dialog", { 6555, 960, 855, 375 }, "Liberation Serif", 12 },
+};
+
+} // namespace
+
 class TestWordLayout : public QObject
 {
     Q_OBJECT
@@ -29,6 +55,7 @@ private slots:
     void controls();
     void dialog();
     void banner();
+    void entryRowInsideBorder();
     void shapesFrameWithoutFilling_data();
     void shapesFrameWithoutFilling();
     void prompt_data();
@@ -39,7 +66,6 @@ private slots:
     void buttons();
     void accessibility_data();
     void accessibility();
-    void focusChain();
     void tabKeys_data();
     void tabKeys();
 
@@ -74,48 +100,27 @@ void TestWordLayout::showActive()
 
 void TestWordLayout::controls_data()
 {
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QRect>("geometry"); // pixels in the parent's client area
-    QTest::addColumn<QString>("family"); // empty: draws no text
-    QTest::addColumn<double>("pointSize");
-    QTest::addColumn<bool>("bold");
-
-    const QString sans = QStringLiteral("Liberation Sans");
-    const QString serif = QStringLiteral("Liberation Serif");
-    QTest::newRow("Picture1") << "dialog" << QRect(0, 0, 497, 57) << QString() << 0.0 << false;
-    QTest::newRow("Shape1") << "Picture1" << QRect(0, 0, 497, 57) << QString() << 0.0 << false;
-    QTest::newRow("ShpBorder") << "dialog" << QRect(0, 56, 497, 41) << QString() << 0.0 << false;
-    QTest::newRow("LblWord") << "dialog" << QRect(8, 68, 316, 25) << sans << 9.75 << true;
-    QTest::newRow("Text1") << "dialog" << QRect(328, 63, 40, 27) << sans << 12.0 << true;
-    QTest::newRow("cmdDone") << "dialog" << QRect(374, 64, 57, 25) << serif << 12.0 << true;
-    QTest::newRow("cmdQuit") << "dialog" << QRect(437, 64, 57, 25) << serif << 12.0 << true;
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(designed)); ++row)
+        QTest::newRow(designed[row].control) << row;
 }
 
 void TestWordLayout::controls()
 {
-    QFETCH(QString, parent);
-    QFETCH(QRect, geometry);
-    QFETCH(QString, family);
-    QFETCH(double, pointSize);
-    QFETCH(bool, bold);
+    QFETCH(int, row);
+    const Design &design = designed[row];
 
-    QWidget *widget = namedWidget(m_controls, QString::fromLatin1(QTest::currentDataTag()));
+    QWidget *widget = namedWidget(m_controls, QString::fromLatin1(design.control));
     QVERIFY(widget);
-    QWidget *expectedParent = parent == QLatin1String("dialog")
+    QWidget *expectedParent = qstrcmp(design.parent, "dialog") == 0
             ? static_cast<QWidget *>(m_dialog)
-            : namedWidget(m_controls, parent);
+            : namedWidget(m_controls, QString::fromLatin1(design.parent));
     QCOMPARE(widget->parentWidget(), expectedParent);
-    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->geometry(), pixels(design.twips));
     QVERIFY(widget->isEnabled());
     QVERIFY(widget->isVisibleTo(m_dialog));
-
-    if (!family.isEmpty()) {
-        const QFont font = widget->font();
-        QCOMPARE(QFontInfo(font).family(), family);
-        QCOMPARE(font.pointSizeF(), pointSize);
-        QCOMPARE(font.bold(), bold);
-        QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
-    }
+    if (design.pointSize > 0)
+        QVERIFY(hasFont(*widget, QString::fromLatin1(design.family), design.pointSize, true));
 }
 
 void TestWordLayout::dialog()
@@ -127,12 +132,13 @@ void TestWordLayout::dialog()
     showActive();
 
     // No frame: the client area is the whole window.
-    QCOMPARE(m_dialog->size(), QSize(498, 97));
+    const QSize size = pixels(QRect(QPoint(), dialogTwips)).size();
+    QCOMPARE(m_dialog->size(), size);
     QCOMPARE(m_dialog->frameGeometry(), m_dialog->geometry());
-    QCOMPARE(m_dialog->minimumSize(), QSize(498, 97));
-    QCOMPARE(m_dialog->maximumSize(), QSize(498, 97));
+    QCOMPARE(m_dialog->minimumSize(), size);
+    QCOMPARE(m_dialog->maximumSize(), size);
     m_dialog->resize(600, 200);
-    QCOMPARE(m_dialog->size(), QSize(498, 97));
+    QCOMPARE(m_dialog->size(), size);
 
     const QRect screen = m_dialog->screen()->availableGeometry();
     const QPoint offset = m_dialog->geometry().center() - screen.center();
@@ -144,7 +150,8 @@ void TestWordLayout::dialog()
 // lies over its edge.
 void TestWordLayout::banner()
 {
-    if (!showsSharpPicture(*m_dialog->Picture1, QSize(497, 57), ":/assets/banner@2x.bmp"))
+    if (!showsSharpPicture(*m_dialog->Picture1, pixels(designed[0].twips).size(),
+                           ":/assets/banner@2x.bmp"))
         return;
     const QImage expected =
             m_dialog->Picture1->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
@@ -155,22 +162,34 @@ void TestWordLayout::banner()
     QCOMPARE(shown.copy(inside), expected.copy(inside));
 }
 
+// The prompt, the entry and the buttons lie inside the border, clear of its frame, and none
+// over another.
+void TestWordLayout::entryRowInsideBorder()
+{
+    const QRect inside = m_dialog->ShpBorder->geometry().adjusted(1, 1, -1, -1);
+    const QList<QWidget *> row{ m_dialog->LblWord, m_dialog->Text1, m_dialog->cmdDone,
+                                m_dialog->cmdQuit };
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        QVERIFY(inside.contains(row.at(i)->geometry()));
+        for (qsizetype j = i + 1; j < row.size(); ++j)
+            QVERIFY(!row.at(i)->geometry().intersects(row.at(j)->geometry()));
+    }
+}
+
 void TestWordLayout::shapesFrameWithoutFilling_data()
 {
-    QTest::addColumn<QRect>("outline");    // in the dialog
-    QTest::addColumn<QPoint>("inside");   // a point in the outline that the shape must not paint
-
-    QTest::newRow("Shape1") << QRect(0, 0, 497, 57) << QPoint(30, 30);
-    QTest::newRow("ShpBorder") << QRect(0, 56, 497, 41) << QPoint(3, 60);
+    QTest::addColumn<QString>("shape");
+    QTest::newRow("Shape1") << "Shape1";
+    QTest::newRow("ShpBorder") << "ShpBorder";
 }
 
 void TestWordLayout::shapesFrameWithoutFilling()
 {
-    QFETCH(QRect, outline);
-    QFETCH(QPoint, inside);
-
-    auto *shape = namedWidget<QFrame>(m_controls, QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(shape);
+    QFETCH(QString, shape);
+    auto *frame = namedWidget<QFrame>(m_controls, shape);
+    QVERIFY(frame);
+    const QRect outline(frame->mapTo(m_dialog, QPoint()), frame->size());
+    const QPoint inside = outline.topLeft() + QPoint(3, 4); // that the shape must not paint
     const QImage with = m_dialog->grab().toImage();
     const QColor ink = QApplication::palette().color(QPalette::WindowText);
     for (const QPoint &corner : { outline.topLeft(), outline.topRight(), outline.bottomLeft(),
@@ -181,9 +200,9 @@ void TestWordLayout::shapesFrameWithoutFilling()
                                   QPoint(outline.right(), outline.center().y()) })
         QCOMPARE(with.pixelColor(corner), ink);
 
-    shape->hide();
+    frame->hide();
     const QImage without = m_dialog->grab().toImage();
-    shape->show();
+    frame->show();
     QCOMPARE(with.pixelColor(inside), without.pixelColor(inside));
 }
 
@@ -290,6 +309,8 @@ void TestWordLayout::buttons()
     QCOMPARE(m_dialog->cmdQuit->text(), QStringLiteral("&Quit"));
     QVERIFY(m_dialog->cmdDone->isDefault());
     QVERIFY(!m_dialog->cmdQuit->isDefault());
+    QVERIFY(captionFits(*m_dialog->cmdDone));
+    QVERIFY(captionFits(*m_dialog->cmdQuit));
 }
 
 void TestWordLayout::accessibility_data()
@@ -335,37 +356,9 @@ void TestWordLayout::accessibility()
         QVERIFY(!text->text(0, text->characterCount()).contains(secret, Qt::CaseInsensitive));
 }
 
-void TestWordLayout::focusChain()
-{
-    QHash<QObject *, QString> names;
-    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it)
-        names.insert(it.value(), it.key());
-
-    QStringList chain;
-    QWidget *start = m_dialog->Text1;
-    QWidget *widget = start;
-    do {
-        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled()
-            && widget->isVisibleTo(m_dialog))
-            chain.append(names.value(widget, widget->metaObject()->className()));
-        widget = widget->nextInFocusChain();
-    } while (widget != start && chain.size() <= 3);
-
-    QCOMPARE(chain, QStringList({ "Text1", "cmdDone", "cmdQuit" }));
-}
-
 void TestWordLayout::tabKeys_data()
 {
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<bool>("backwards");
-    QTest::addColumn<QString>("to");
-
-    QTest::newRow("Tab from Text1") << "Text1" << false << "cmdDone";
-    QTest::newRow("Tab from cmdDone") << "cmdDone" << false << "cmdQuit";
-    QTest::newRow("Tab from cmdQuit") << "cmdQuit" << false << "Text1";
-    QTest::newRow("Shift+Tab from Text1") << "Text1" << true << "cmdQuit";
-    QTest::newRow("Shift+Tab from cmdQuit") << "cmdQuit" << true << "cmdDone";
-    QTest::newRow("Shift+Tab from cmdDone") << "cmdDone" << true << "Text1";
+    tabRows({ "Text1", "cmdDone", "cmdQuit" });
 }
 
 void TestWordLayout::tabKeys()
@@ -376,15 +369,7 @@ void TestWordLayout::tabKeys()
 
     showActive();
     QCOMPARE(QApplication::focusWidget(), m_dialog->Text1); // first in the tab order
-    QWidget *start = namedWidget(m_controls, from);
-    start->setFocus();
-    QCOMPARE(QApplication::focusWidget(), start);
-
-    if (backwards)
-        QTest::keyClick(start, Qt::Key_Backtab, Qt::ShiftModifier);
-    else
-        QTest::keyClick(start, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), namedWidget(m_controls, to));
+    QCOMPARE(focusAfterTab(namedWidget(m_controls, from), backwards), namedWidget(m_controls, to));
 }
 
 QTEST_MAIN(TestWordLayout)
