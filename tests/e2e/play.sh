@@ -5,6 +5,7 @@
 # player needs must have it within a second. The first game also asks the window manager
 # to maximize the board, which keeps its size.
 # Usage: play.sh QUADREL DESKTOP [GAMES]   (DESKTOP as in desktops.sh)
+# QUADREL_WINDOW_ICON_SIZES: the sizes the window icon carries, space-separated.
 set -euo pipefail
 quadrel=$1
 games=${3:-5}
@@ -12,7 +13,8 @@ here=$(dirname "$0")
 for part in steps x11 desktops wayland keys focus wm-log; do source "$here/$part.sh"; done
 trap 'stop_x11; stop_desktop' EXIT
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$here/../../packaging/io.github.quadrel.Quadrel.desktop")
-icon_sizes="16 24 32 48 64 128 256"
+icon_sizes=$(tr ' ' '\n' <<<"${QUADREL_WINDOW_ICON_SIZES:?the window icon sizes are not given}" \
+    | sort -n | paste -sd ' ')
 
 # A dock ties the window that has the keyboard to its launcher by the window's class, and
 # picks the icon size it needs from those the window offers (X11 only: Wayland has no xprop).
