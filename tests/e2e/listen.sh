@@ -8,77 +8,54 @@ set -euo pipefail
 quadrel=$1
 listener=$2
 # A private session bus; the accessibility bus is started on it when the listener asks.
-if [ -z "${QUADREL_PRIVATE_BUS:-}" ]; then
-    exec dbus-run-session -- env QUADREL_PRIVATE_BUS=1 "$0" "$@"
-fi
-source "$(dirname "$0")/../../tools/x11-helpers.sh"
+[ -n "${QUADREL_PRIVATE_BUS:-}" ] || exec dbus-run-session -- env QUADREL_PRIVATE_BUS=1 "$0" "$@"
+for part in steps x11 hear; do source "$(dirname "$0")/$part.sh"; done
 
 heard=$(mktemp)
 listening=
-trap '[ -n "$listening" ] && kill "$listening" 2>/dev/null; stop_x11; rm -f "$heard"' EXIT
-
-read_lines=0
-# Waits for the next line heard that matches the pattern (an extended regular expression) and
-# keeps it in $line_heard; the lines heard before it are passed over.
-hear() {
-    local line n
-    for _ in $(seq 100); do
-        n=0
-        while IFS= read -r line; do
-            n=$((n + 1))
-            if [[ $line =~ $1 ]]; then
-                read_lines=$((read_lines + n))
-                line_heard=$line
-                return 0
-            fi
-        done < <(tail -n +$((read_lines + 1)) "$heard")
-        sleep 0.1
-    done
-    fail "never heard /$1/"
-}
+trap 'stop_processes "$listening"; stop_x11; rm -f "$heard"' EXIT
+utterances() { cat "$heard"; }
+heard_lines=0
 
 start_xvfb
 "$listener" >"$heard" &
 listening=$!
-hear '^ready$'
+hear 10 '^ready$'
 "$quadrel" &
 game=$!
 
 tab=$'\t'
-hear "^window${tab}Player 1${tab}Enter the name of Player 1:$"
+hear 10 "^window${tab}Player 1${tab}Enter the name of Player 1:$"
 type_into "$(window "Player 1")" key ctrl+a type --delay 30 Ann
 xdotool key Return
-hear "^window${tab}Player 2${tab}Enter the name of Player 2:$"
+hear 10 "^window${tab}Player 2${tab}Enter the name of Player 2:$"
 type_into "$(window "Player 2")" key ctrl+a type --delay 30 Bob
 xdotool key Return
 # The steps hand each window the keyboard themselves, as the other e2e steps did before the
 # game took care of it; what is checked here is what the bus is told.
 main=$(window Quadrel)
 xdotool windowfocus --sync "$main"
-hear "^window${tab}Quadrel${tab}.*Ann chooses; Bob guesses\.$"
+hear 10 "^window${tab}Quadrel${tab}.*Ann chooses; Bob guesses\.$"
 xdotool key ctrl+n
 
-hear "^window${tab}Quadrel${tab}Ann, enter a four-letter word:$"
-hear "^focus${tab}[a-z ]+${tab}Secret word${tab}"
-type_into "$(other_window Quadrel "$main")" type --delay 30 Book
+hear 10 "^window${tab}Quadrel${tab}Ann, enter a four-letter word:$"
+hear 10 "^focus${tab}[a-z ]+${tab}Secret word${tab}"
+type_into "$(window Quadrel "$main")" type --delay 30 Book
 xdotool key Return
-hear "^focus${tab}text${tab}Letter 1${tab}Letter 1 of your guess${tab}$"
+hear 10 "^focus${tab}text${tab}Letter 1${tab}Letter 1 of your guess${tab}$"
 started=$(wc -l <"$heard")
 sleep 3.5
 type_into "$main" type --delay 60 BOOK
 xdotool key Return
-hear "^window${tab}Quadrel${tab} *You Guessed It! *Congratulations! Your time was [0-9.]+ seconds\.$"
+hear 10 "^window${tab}Quadrel${tab} *You Guessed It! *Congratulations! Your time was [0-9.]+ seconds\.$"
 said=$(sed -E 's/.*Your time was ([0-9.]+) seconds\./\1/' <<<"$line_heard")
-hear "^clock${tab}"
+hear 10 "^clock${tab}"
 [ "${line_heard#clock$tab}" = "$said" ] || fail "the clock says '${line_heard#clock$tab}', the message $said"
 echo "after the win the clock says $said, the time in the message"
 stopped=$(wc -l <"$heard")
-type_into "$(other_window Quadrel "$main")" key Return
-hear "^focus${tab}"
-type_into "$main" key ctrl+x
-for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game" 2>/dev/null && fail "Ctrl+X did not end the program"
-game=
+type_into "$(window Quadrel "$main")" key Return
+hear 10 "^focus${tab}"
+ctrl_x_ends_game type_into "$main" key ctrl+x
 
 # The clock's name changes while it ran, per second of the listener's clock: the 3.5 s and
 # more that it ran are heard, but never more than twice in a second.

@@ -5,14 +5,16 @@
 # player needs must have it within a second. The first game also asks the window manager
 # to maximize the board, which keeps its size.
 # Usage: play.sh QUADREL DESKTOP [GAMES]   (DESKTOP as in desktops.sh)
+# QUADREL_WINDOW_ICON_SIZES: the sizes the window icon carries, space-separated.
 set -euo pipefail
 quadrel=$1
 games=${3:-5}
 here=$(dirname "$0")
-source "$here/../../tools/x11-helpers.sh"
-source "$here/desktops.sh"
+for part in steps x11 desktops wayland keys focus wm-log; do source "$here/$part.sh"; done
 trap 'stop_x11; stop_desktop' EXIT
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$here/../../packaging/io.github.quadrel.Quadrel.desktop")
+icon_sizes=$(tr ' ' '\n' <<<"${QUADREL_WINDOW_ICON_SIZES:?the window icon sizes are not given}" \
+    | sort -n | paste -sd ' ')
 
 # A dock ties the window that has the keyboard to its launcher by the window's class, and
 # picks the icon size it needs from those the window offers (X11 only: Wayland has no xprop).
@@ -23,72 +25,71 @@ expect_dock_ties() {
     class=$(xprop -id "$id" WM_CLASS)
     [[ $class == *", \"$wm_class\"" ]] || fail "$1: window class $class is not the entry's '$wm_class'"
     sizes=$(xprop -len 10000000 -id "$id" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x [0-9]*).*/\1/p' \
-        | sort -n | tr '\n' ' ')
-    [ "$sizes" = "16 24 32 48 64 128 256 " ] || fail "$1: window icon sizes: $sizes"
+        | sort -n | paste -sd ' ')
+    [ "$sizes" = "$icon_sizes" ] || fail "$1: window icon sizes: $sizes, not $icon_sizes"
+}
+
+window_line_is() { [ "$(x11_window "$1")" = "$2" ]; }
+
+# The board keeps its size: its frame offers the window manager neither resizing nor
+# maximizing, and a maximize request (as a program or a key binding sends it) does not grow it.
+expect_fixed_size() {
+    [ "$desktop" = none ] || is_wayland && return 0
+    need wmctrl wmctrl
+    # The functions of _MOTIF_WM_HINTS that would let the window manager grow the window.
+    local all=1 resize=2 maximize=16
+    local id functions before
+    id=$(xdotool getwindowfocus)
+    functions=$(xprop -id "$id" _MOTIF_WM_HINTS | sed -n 's/^[^=]*= [^,]*, *\([^,]*\),.*/\1/p')
+    [ -n "$functions" ] || fail "the board has no _MOTIF_WM_HINTS"
+    (( functions & (all | resize | maximize) )) \
+        && fail "the board offers resizing or maximizing (_MOTIF_WM_HINTS functions $functions)"
+    before=$(x11_window "$id")
+    wmctrl -i -r "$id" -b add,maximized_vert,maximized_horz
+    sleep 0.3
+    wait_for 2 window_line_is "$id" "$before" \
+        || fail "a maximize request grew the board from '$before' to '$(x11_window "$id")'"
 }
 
 start_desktop "$2"
 echo "desktop: $2"
 
+# Waits for the window to have the keyboard, then sends keys to whatever has it: chords in
+# xdotool's spelling (Return, ctrl+n), and words after "type".
+step() {
+    expect_keyboard "$1" "(play.sh:${BASH_LINENO[0]})"
+    shift
+    while [ $# -gt 0 ]; do
+        if [ "$1" = type ]; then send_text "$2"; shift 2; else send_key "$1"; shift; fi
+    done
+}
+
+# One game, a step a line; the first game also checks the board's and the word entry's ties
+# to the desktop.
 play_game() {
-    local round=$1
     start_game "$quadrel"
-
-    expect_keyboard "Player 1"
-    send_key ctrl+a
-    send_text Ann
-    send_key Return
-    expect_keyboard "Player 2"
-    send_key ctrl+a
-    send_text Bob
-    send_key Return
-
-    expect_keyboard board
-    if [ "$round" -eq 1 ]; then
-        expect_dock_ties board
-        expect_fixed_size
-        expect_keyboard board
-    fi
-    send_key ctrl+n
-    expect_keyboard dialog
-    [ "$round" -eq 1 ] && expect_dock_ties dialog
-
+    step "Player 1"           ctrl+a type Ann Return
+    step "Player 2"           ctrl+a type Bob Return
+    step board
+    [ "$1" -eq 1 ] && { expect_dock_ties board; expect_fixed_size; }
+    step board                ctrl+n
+    step dialog
+    [ "$1" -eq 1 ] && expect_dock_ties dialog
     # Too short: refused, and the emptied word box takes the next try.
-    send_text boo
-    send_key Return
-    expect_keyboard message
-    send_key Return
-    expect_keyboard dialog
+    step dialog               type boo Return
+    step message              Return
     # Alt+X is no access key here: it neither ends the program nor types a letter, or the
     # word would not be the one guessed below.
-    send_key alt+x
-    send_text Book
-    send_key Return
-
+    step dialog               alt+x type Book Return
     # A wrong guess: the focus walks the boxes to Try!, Enter presses it, box 0 takes the next.
-    expect_keyboard board
-    send_text oops
-    send_key Return
+    step board                type oops Return
     sleep 0.3
-    expect_keyboard board
-    send_text BOOK
-    send_key Return
-    expect_keyboard message
-    send_key Return
-
-    expect_keyboard board
-    send_key ctrl+n
-    expect_keyboard "Keep Player Names?"
-    send_key Return
-    expect_keyboard dialog
-
-    send_key ctrl+x
-    for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$game" 2>/dev/null && fail "Ctrl+X did not end the program"
-    local status=0
-    wait "$game" || status=$?
-    game=
-    [ "$status" -eq 0 ] || fail "exit status $status"
+    step board                type BOOK Return
+    step message              Return
+    step board                ctrl+n
+    step "Keep Player Names?" Return
+    step dialog
+    ctrl_x_ends_game send_key ctrl+x
 }
 
 for round in $(seq "$games"); do

@@ -5,13 +5,10 @@
 # Usage: screenreader.sh QUADREL
 set -euo pipefail
 quadrel=$1
+for part in steps x11 hear; do source "$(dirname "$0")/$part.sh"; done
 
-skip() { echo "SKIP: $*"; exit 0; }
 for tool in orca speech-dispatcher /usr/libexec/at-spi-bus-launcher Xvfb xdotool dbus-run-session \
-            dbus-send script; do
-    command -v "$tool" >/dev/null 2>&1 \
-        || skip "$tool is not installed (tools/install-deps desktops installs it)"
-done
+            dbus-send script; do need "$tool" "$tool"; done
 # Orca will not start beside another Orca of the same user.
 for comm in /proc/[0-9]*/comm; do
     [ -O "$comm" ] && [ "$(cat "$comm" 2>/dev/null)" = orca ] \
@@ -19,10 +16,7 @@ for comm in /proc/[0-9]*/comm; do
 done
 
 # A private session bus; the accessibility bus is started on it when Orca asks.
-if [ -z "${QUADREL_PRIVATE_BUS:-}" ]; then
-    exec dbus-run-session -- env QUADREL_PRIVATE_BUS=1 "$0" "$@"
-fi
-source "$(dirname "$0")/../../tools/x11-helpers.sh"
+[ -n "${QUADREL_PRIVATE_BUS:-}" ] || exec dbus-run-session -- env QUADREL_PRIVATE_BUS=1 "$0" "$@"
 
 # Orca, speech-dispatcher and the buses keep their settings and sockets under HOME and the XDG
 # folders, which tools/hermetic points into a scratch folder; the work folder holds the rest.
@@ -58,8 +52,7 @@ printf 'AudioOutputMethod "alsa"\nAudioALSADevice "null"\n' >"$work/speechd/spee
 speech-dispatcher --run-single --timeout 0 --config-dir "$work/speechd" \
     --socket-path "$work/speechd.sock" >"$work/speechd.log" 2>&1 &
 speechd=$!
-for _ in $(seq 100); do [ -S "$work/speechd.sock" ] && break; sleep 0.1; done
-[ -S "$work/speechd.sock" ] || fail "speech-dispatcher did not start"
+wait_for 10 test -S "$work/speechd.sock" || fail "speech-dispatcher did not start"
 export SPEECHD_ADDRESS=unix_socket:$work/speechd.sock
 
 # Orca writes its debug log through Python's buffer, which a terminal turns line by line:
@@ -67,12 +60,12 @@ export SPEECHD_ADDRESS=unix_socket:$work/speechd.sock
 heard=$work/heard
 script -qfec "sh -c 'echo \$\$ >$work/orca.pid; exec orca --debug-file=/dev/tty'" "$heard" \
     </dev/null >/dev/null 2>&1 &
-for _ in $(seq 50); do [ -s "$work/orca.pid" ] && break; sleep 0.1; done
+wait_for 5 test -s "$work/orca.pid" || fail "Orca did not start"
 orca=$(cat "$work/orca.pid")
 
 # Orca's utterances, one a line: a line of its log that says `SPEECH OUTPUT: 'text'`, and the
 # lines indented under it while the text runs on, joined by spaces.
-said() {
+utterances() {
     tr -d '\r' <"$heard" | awk '
         function closed() { return text ~ /\047 ?(\{.*\})? *$/ }
         function finish() { sub(/\047 ?(\{.*\})? *$/, "", text); print text; open = 0 }
@@ -91,18 +84,13 @@ step_start=0
 # the speech to end: xdotool commands and pauses, ';' between them. What Orca says from then on
 # belongs to the step.
 act() {
-    local action words count last
+    local action words
     if [ -n "$1" ]; then
-        last=$(said | wc -l)
-        for _ in $(seq 20); do
-            sleep 0.5
-            count=$(said | wc -l)
-            [ "$count" -eq "$last" ] && break
-            last=$count
-        done
-        heard_lines=$count
+        heard_lines=$(utterances | wc -l)
+        wait_for 10 quiet_for_half_a_second || true
     fi
     step_start=$heard_lines
+    local actions
     IFS=';' read -r -a actions <<<"$1"
     for action in "${actions[@]}"; do
         read -r -a words <<<"$action"
@@ -111,29 +99,19 @@ act() {
     done
 }
 
-# Waits up to 20 s for Orca to say what matches the pattern (an extended regular expression,
-# matched against the utterances since the last one heard, a line break between them).
-hear() {
-    local line n joined
-    for _ in $(seq 200); do
-        n=0 joined=
-        while IFS= read -r line; do
-            n=$((n + 1))
-            joined+=${joined:+$'\n'}$line
-            if [[ $joined =~ $1 ]]; then
-                heard_lines=$((heard_lines + n))
-                return 0
-            fi
-        done < <(said | tail -n +$((heard_lines + 1)))
-        sleep 0.1
-    done
-    fail "$step: Orca never said /$1/; since the step began it said: $(said | tail -n +$((step_start + 1)) | paste -sd '|')"
+# Sets heard_lines to what Orca has said so far, and succeeds if that is what it had said
+# half a second before.
+quiet_for_half_a_second() {
+    local before=$heard_lines
+    sleep 0.5
+    heard_lines=$(utterances | wc -l)
+    [ "$heard_lines" -eq "$before" ]
 }
 
 # What the step brought after a moment to settle, one utterance a line.
 settled() {
     sleep 1
-    said | tail -n +$((step_start + 1))
+    utterances | tail -n +$((step_start + 1))
 }
 
 # The table's three kinds of step: the player's action, then what Orca must say
@@ -143,32 +121,32 @@ settled() {
 say() {
     act "$1"
     shift
-    for pattern; do hear "$pattern"; done
+    for pattern; do hear 20 "$pattern"; done
     echo "heard: $step"
 }
 
 say_once() {
     act "$1"
-    hear "$2"
+    hear 20 "$2"
     local times
     times=$(settled | grep -cE -- "$2") || true
     [ "$times" -eq 1 ] || fail "$step: Orca said /$2/ $times times"
-    heard_lines=$(said | wc -l)
+    heard_lines=$(utterances | wc -l)
     echo "heard once: $step"
 }
 
 say_only() {
     act "$1"
-    local utterances
-    utterances=$(settled)
-    [ -n "$utterances" ] || fail "$step: Orca said nothing"
-    grep -vxE -- "$2" <<<"$utterances" && fail "$step: Orca said the lines above, not /$2/ alone"
-    heard_lines=$(said | wc -l)
+    local brought
+    brought=$(settled)
+    [ -n "$brought" ] || fail "$step: Orca said nothing"
+    grep -vxE -- "$2" <<<"$brought" && fail "$step: Orca said the lines above, not /$2/ alone"
+    heard_lines=$(utterances | wc -l)
     echo "heard only /$2/: $step"
 }
 
 step="Orca starts"
-hear 'Screen reader on\.'
+hear 20 'Screen reader on\.'
 "$quadrel" &
 game=$!
 
@@ -195,14 +173,11 @@ step="the help text";           say      'key ctrl+h'                    'Bob, i
 step="the congratulation";      say      'key Return; sleep 1; type --delay 100 abcd; key Return' 'You Guessed It!.*Congratulations!.*Your time was [0-9]+\.[0-9]{2} seconds\.'
 step="the keep-names question"; say      'key Return; sleep 1; key ctrl+n' 'Use the SAME player names\?'
 step="the next word dialog";   say      'key Return'                    '(Bob, enter a four-letter word:|Secret word)'
-act 'key ctrl+x'
-for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game" 2>/dev/null && fail "Ctrl+X did not end the program"
-game=
+ctrl_x_ends_game act 'key ctrl+x'
 
 # A clock caption is said only inside the congratulation.
-clock=$(said | grep -E '[0-9]\.[0-9]{2}' | grep -v 'Your time was') || true
+clock=$(utterances | grep -E '[0-9]\.[0-9]{2}' | grep -v 'Your time was') || true
 [ -z "$clock" ] && echo "no clock caption was said" || fail "Orca said the clock: $clock"
 
 echo "--- what Orca said ---"
-said
+utterances
