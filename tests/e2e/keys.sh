@@ -44,3 +44,13 @@ send_key() {
         xdotool key "$1"
     fi
 }
+
+# Waits for the window to have the keyboard, then sends keys to whatever has it: chords in
+# xdotool's spelling (Return, ctrl+n), and words after "type".
+step() {
+    expect_keyboard "$1" "(${BASH_SOURCE[1]##*/}:${BASH_LINENO[0]})"
+    shift
+    while [ $# -gt 0 ]; do
+        if [ "$1" = type ]; then send_text "$2"; shift 2; else send_key "$1"; shift; fi
+    done
+}
