@@ -1,10 +1,15 @@
 // Character breaks found by ICU. Qt 6.4's own boundary finder cuts emoji, keycaps and accents
-// into pieces next to Thai or Indic text; ICU follows the Unicode rules, and Qt already loads
-// ICU at run time.
+// into pieces next to Thai or Indic text; ICU follows the Unicode rules, and on Linux Qt already
+// loads ICU at run time. The Windows build links ICU's engine, built from the same source as
+// the build machine's ICU, and carries that ICU's compiled character rules instead of its data.
 
 #include "characterbreaks.h"
 
 #include <unicode/brkiter.h>
+#ifdef Q_OS_WIN
+#include <QFile>
+#include <unicode/rbbi.h>
+#endif
 
 #include <memory>
 
@@ -16,8 +21,19 @@ icu::BreakIterator *characterBreaks()
 {
     static const std::unique_ptr<icu::BreakIterator> breaks = [] {
         UErrorCode status = U_ZERO_ERROR;
+#ifdef Q_OS_WIN
+        // The iterator reads the rules in place for as long as it lives.
+        static const QByteArray rules = [] {
+            QFile file(QStringLiteral(":/icu/character-rules.brk"));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        std::unique_ptr<icu::BreakIterator> created(new icu::RuleBasedBreakIterator(
+                reinterpret_cast<const uint8_t *>(rules.constData()), uint32_t(rules.size()),
+                status));
+#else
         std::unique_ptr<icu::BreakIterator> created(
                 icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+#endif
         return U_SUCCESS(status) ? std::move(created) : nullptr;
     }();
     return breaks.get();

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+#if defined(Q_OS_LINUX) && QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
 #include <QAccessible>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -13,10 +13,11 @@
 // Qt 6.4's AT-SPI bridge sends a description change with the path of the control where the
 // new text belongs, so Orca 43 has nothing to say ("bad content sent to speak()"); Qt 6.8's
 // sends the text. The change goes out again as it should be, on the bridge's own connection to
-// the accessibility bus, so that it comes from the same sender and object.
+// the accessibility bus, so that it comes from the same sender and object. Only Linux has
+// that bus; Qt's Windows accessibility sends the text.
 void DescriptionChange::resend([[maybe_unused]] QWidget *control)
 {
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+#if defined(Q_OS_LINUX) && QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     const QDBusConnection bus(QStringLiteral("a11y"));
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
     if (!QAccessible::isActive() || !bus.isConnected() || !accessible)

@@ -5,16 +5,20 @@
 #include <QTimer>
 #include <QWidget>
 
+#ifndef Q_OS_WIN
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#endif
 
 namespace {
 
+#ifndef Q_OS_WIN
 // The functions and decorations of the _MOTIF_WM_HINTS property that X window managers read.
 enum MotifFlags : quint32 { functionsGiven = 1, decorationsGiven = 2 };
 enum MotifFunctions : quint32 { functionMove = 4, functionMinimize = 8, functionClose = 32 };
 enum MotifDecorations : quint32 { border = 2, title = 8, systemMenu = 16, minimizeButton = 32 };
+#endif
 
 // A window manager may still grant a maximize or full-screen request that a program or a
 // key binding of its own sends; the window asks straight back for its normal state.
@@ -45,7 +49,10 @@ void offerFixedFrame(QWidget *window)
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                            | Qt::WindowCloseButtonHint);
-
+#ifdef Q_OS_WIN
+    // A dialog frame: Windows then draws no sizing border and no maximize box.
+    window->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+#else
     // Qt's X plugin offers resizing to every framed window, fixed size or not, and some
     // window managers then blow a fixed window up to the whole screen; say it plainly.
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -64,4 +71,5 @@ void offerFixedFrame(QWidget *window)
                         atom->atom, atom->atom, 32, 5, hints);
     std::free(atom);
     xcb_flush(connection);
+#endif
 }

@@ -11,6 +11,10 @@
 #include <QWidget>
 #include <QWindow>
 
+#ifdef Q_OS_WIN
+#include <QtGui/private/qguiapplication_p.h>
+#endif
+
 #include <chrono>
 #include <functional>
 
@@ -37,6 +41,18 @@ void waitUntil(const std::function<bool()> &done, std::chrono::milliseconds most
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
+// Windows lets only the foreground program bring a window forward, and once the window that had
+// the keyboard hides (the word dialog, when the word is taken) the game is no longer that
+// program: Qt would only flash the taskbar button. Qt takes the keyboard all the same when told.
+void takeKeyboardEvenInBackground()
+{
+#ifdef Q_OS_WIN
+    using QNativeInterface::Private::QWindowsApplication;
+    if (auto *windows = qGuiApp->nativeInterface<QWindowsApplication>())
+        windows->setWindowActivationBehavior(QWindowsApplication::AlwaysActivateWindow);
+#endif
+}
+
 } // namespace
 
 Keyboard::Loan::Loan() : m_owner(QApplication::activeWindow())
@@ -58,8 +74,10 @@ Keyboard::Loan::~Loan()
         // The closed box itself may still count as active until the window system says so.
         const QWidget *active = QApplication::activeWindow();
         const bool takenElsewhere = active && active != owner && active->isVisible();
-        if (owner->isVisible() && !takenElsewhere)
+        if (owner->isVisible() && !takenElsewhere) {
+            takeKeyboardEvenInBackground();
             owner->activateWindow();
+        }
     });
 }
 
@@ -92,6 +110,7 @@ void Keyboard::showWithKeys(QWidget *window)
         waitUntil(active, 300ms);
     }
     if (!active()) {
+        takeKeyboardEvenInBackground();
         window->activateWindow();
         waitUntil(active, 1s);
     }

@@ -6,8 +6,12 @@
 
 QFont windowFont(Face face, qreal pointSize, bool bold)
 {
+#ifdef Q_OS_WIN
+    QFont font(face == Face::Serif ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
+#else
     QFont font(face == Face::Serif ? QStringLiteral("Liberation Serif")
                                    : QStringLiteral("Liberation Sans"));
+#endif
     font.setStyleHint(face == Face::Serif ? QFont::Serif : QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
