@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# What Windows shows of Quadrel.exe, read back from the file itself with icoutils' wrestool:
+# the version information (fixed and text fields) and the program icon, every size of it.
+# Usage: resources.sh Quadrel.exe VERSION PUBLISHER COPYRIGHT DESCRIPTION ICON.ico
+set -euo pipefail
+exe=$1 version=$2
+fail() { echo "FAIL: $*"; exit 1; }
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+hex() { od -An -tx1 -v | tr -d ' \n'; }
+utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | hex; }
+
+wrestool -x --type=16 "$exe" >"$scratch/version" || fail "no version information"
+info=$(hex <"$scratch/version")
+# A text field: its name, the NUL that ends it, padding to four bytes, then the value.
+expect_field() {
+    [[ $info =~ $(utf16 "$1")0000(0000)?$(utf16 "$2")0000 ]] || fail "$1 is not '$2'"
+    echo "$1: $2"
+}
+expect_field FileVersion "$version"
+expect_field ProductVersion "$version"
+expect_field ProductName Quadrel
+expect_field OriginalFilename Quadrel.exe
+expect_field CompanyName "$3"
+expect_field LegalCopyright "$4"
+expect_field FileDescription "$5"
+
+# The fixed part, which Explorer reads: the numbers as 16-bit words, little-endian, after the
+# structure's signature and version.
+IFS=. read -r major minor patch tweak <<<"$version"
+word() { printf '%02x%02x' $(($1 & 255)) $(($1 >> 8)); }
+numbers=$(word "$minor")$(word "$major")$(word "$tweak")$(word "$patch")
+[[ $info == *bd04effe00000100$numbers$numbers* ]] || fail "the fixed file and product version are not $version"
+echo "fixed file and product version: $version"
+
+# The icon group, written back out as an icon file, is the program icon itself.
+wrestool -x --type=14 "$exe" >"$scratch/icon.ico" || fail "no icon group"
+cmp -s "$scratch/icon.ico" "$6" || fail "the executable's icon is not $6"
+echo "icon: every picture of $(basename "$6")"
