@@ -7,10 +7,15 @@ set -euo pipefail
 setup=$1 release=$2 version=$3 publisher=$4
 here=$(dirname "$0")
 for part in steps x11 desktops keys focus; do source "$here/../e2e/$part.sh"; done
+source "$here/windows.sh"
 scratch=$(mktemp -d)
 trap 'stop_x11; stop_desktop; wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
 export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The display first: Wine's desktop process, started by the first program, keeps the display
+# it found for every later one.
+start_desktop none
 timeout 120 wine wineboot --init
+wine_manages_windows_for none
 folder="$WINEPREFIX/drive_c/Program Files/Quadrel"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quadrel.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quadrel'
@@ -34,7 +39,6 @@ expect_entry Publisher "$publisher"
 expect_entry DisplayIcon 'C:\Program Files\Quadrel\Quadrel.exe,0'
 echo "installed: $(files "$folder" | wc -l) files, the shortcut and the uninstall entry"
 
-start_desktop none
 start_game timeout 120 wine 'C:\Program Files\Quadrel\Quadrel.exe'
 expect_keyboard "Player 1" "installed game:"
 send_text Ann

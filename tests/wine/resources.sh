@@ -11,7 +11,7 @@ trap 'rm -rf "$scratch"' EXIT
 hex() { od -An -tx1 -v | tr -d ' \n'; }
 utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | hex; }
 
-wrestool -x --type=16 "$exe" >"$scratch/version" || fail "no version information"
+wrestool -x --raw --type=16 "$exe" >"$scratch/version" || fail "no version information"
 info=$(hex <"$scratch/version")
 # A text field: its name, the NUL that ends it, padding to four bytes, then the value.
 expect_field() {
@@ -34,7 +34,15 @@ numbers=$(word "$minor")$(word "$major")$(word "$tweak")$(word "$patch")
 [[ $info == *bd04effe00000100$numbers$numbers* ]] || fail "the fixed file and product version are not $version"
 echo "fixed file and product version: $version"
 
-# The icon group, written back out as an icon file, is the program icon itself.
-wrestool -x --type=14 "$exe" >"$scratch/icon.ico" || fail "no icon group"
-cmp -s "$scratch/icon.ico" "$6" || fail "the executable's icon is not $6"
-echo "icon: every picture of $(basename "$6")"
+# The icon group, written back out as an icon file, holds every picture of the program icon,
+# each the same to the pixel (icotool lists the pictures and draws each as a PNG).
+wrestool -x --type=14 "$exe" >"$scratch/group.ico" || fail "no icon group"
+[ "$(icotool -l "$scratch/group.ico")" = "$(icotool -l "$6")" ] \
+    || fail "the icon group holds $(icotool -l "$scratch/group.ico"), not the pictures of $6"
+mkdir "$scratch/exe" "$scratch/icon"
+icotool -x -o "$scratch/exe" "$scratch/group.ico"
+icotool -x -o "$scratch/icon" "$6"
+while read -r shown drawn; do
+    cmp -s "$shown" "$drawn" || fail "the executable's ${shown##*_} differs from the icon's"
+done < <(paste <(ls "$scratch"/exe/*.png) <(ls "$scratch"/icon/*.png))
+echo "icon: $(icotool -l "$6" | wc -l) picture(s) of $(basename "$6"), the same to the pixel"

@@ -1,0 +1,11 @@
+# What the games played on Wine share. Source tests/e2e's steps.sh, x11.sh and desktops.sh first.
+
+# Under a window manager Wine leaves its windows to it; with none, Wine must manage them itself,
+# or no window of the game ever gets the keyboard.
+# Usage: wine_manages_windows_for DESKTOP   (with WINEPREFIX set)
+wine_manages_windows_for() {
+    local managed=Y
+    [ "$1" = none ] && managed=N
+    WINEDEBUG=-all timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" \
+        /f >/dev/null || fail "Wine's registry took no window management setting"
+}
