@@ -54,3 +54,15 @@ step() {
         if [ "$1" = type ]; then send_text "$2"; shift 2; else send_key "$1"; shift; fi
     done
 }
+
+# How every game played by keys ends: the right guess and its message, New Game with the names
+# kept, and Ctrl+X in the word entry, which must end the program with status 0.
+# Usage: finish_game WORD
+finish_game() {
+    step board                type "$1" Return
+    step message              Return
+    step board                ctrl+n
+    step "Keep Player Names?" Return
+    step dialog
+    ctrl_x_ends_game send_key ctrl+x
+}

@@ -52,12 +52,7 @@ play_game() {
     # A wrong guess: the focus walks the boxes to Try!, Enter presses it, box 0 takes the next.
     step board                type oops Return
     sleep 0.3
-    step board                type BOOK Return
-    step message              Return
-    step board                ctrl+n
-    step "Keep Player Names?" Return
-    step dialog
-    ctrl_x_ends_game send_key ctrl+x
+    finish_game BOOK
 }
 
 for round in $(seq "$games"); do

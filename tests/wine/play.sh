@@ -52,10 +52,5 @@ expect_row "OOPS - OIXX"
 step board                type kobo Return
 step board
 expect_row "KOBO - OIOO"
-step board                type BOOK Return
-step message              Return
-step board                ctrl+n
-step "Keep Player Names?" Return
-step dialog
-ctrl_x_ends_game send_key ctrl+x
+finish_game BOOK
 echo "a whole game played under Wine on $2; Ctrl+X ended it with status 0"
