@@ -6,6 +6,6 @@
 wine_manages_windows_for() {
     local managed=Y
     [ "$1" = none ] && managed=N
-    WINEDEBUG=-all timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" \
-        /f >/dev/null || fail "Wine's registry took no window management setting"
+    "${BASH_SOURCE[0]%/*}/wine-run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed \
+        /d "$managed" /f >/dev/null || fail "Wine's registry took no window management setting"
 }
