@@ -3,8 +3,9 @@
 #
 # A window's kind is its title, but for the three the game titles Quadrel: the board, the word
 # entry ("dialog") and the boxes that tell the player something ("message"). These are told
-# apart by the sizes the game gives them, learnt as it first shows them: the board is the
-# first window titled Quadrel, the word entry the next of another size; any other is a message.
+# apart by their shapes: the board is the game's only window taller than it is wide, the word
+# entry a strip more than four times as wide as it is tall; a message is neither. A frame, a
+# desktop's scale or a window manager's first guess changes the size, not the shape.
 
 # Usage: windows shown|focused
 windows() {
@@ -31,38 +32,23 @@ x11_window() {
     [ -n "$WIDTH" ] && echo "$(xdotool getwindowname "$1" 2>/dev/null) $WIDTH $HEIGHT"
 }
 
-# Sets title and size ("width height") from a window's line.
-read_window() {
-    local parts
-    read -r -a parts <<<"$1"
-    [ ${#parts[@]} -ge 3 ] || return 1
-    title=${parts[*]:0:${#parts[@]}-2} size="${parts[-2]} ${parts[-1]}"
-}
-
 window_kind() {
-    local title size
-    read_window "$1" || return 0
+    local parts title width height
+    read -r -a parts <<<"$1"
+    [ ${#parts[@]} -ge 3 ] || return 0
+    title=${parts[*]:0:${#parts[@]}-2} width=${parts[-2]} height=${parts[-1]}
     if [ "$title" != Quadrel ]; then echo "$title"
-    elif [ "$size" = "${board_size:-}" ]; then echo board
-    elif [ "$size" = "${dialog_size:-}" ]; then echo dialog
+    elif ((height > width)); then echo board
+    elif ((width > 4 * height)); then echo dialog
     else echo message
     fi
 }
 
 is_shown() {
-    local line variable=$1_size title size
+    local line
     game_runs "the $1 window"
     while read -r line; do
-        case "$(window_kind "$line")" in
-            "$1") return 0 ;;
-            # The first time the board or the word entry is expected, a window titled Quadrel
-            # of a size not learnt yet is it.
-            message)
-                [[ $1 == board || $1 == dialog ]] && [ -z "${!variable:-}" ] && read_window "$line" || continue
-                printf -v "$variable" '%s' "$size"
-                echo "the $1 is ${size/ /x}"
-                return 0 ;;
-        esac
+        [ "$(window_kind "$line")" = "$1" ] && return 0
     done < <(windows shown)
     return 1
 }
