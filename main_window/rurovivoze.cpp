@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include <array>
+#include <numeric>
 
 namespace {
 
@@ -160,12 +161,9 @@ void rurOvivoze::CmdTry_Click()
     for (gCounter = 0; gCounter < wordLength; gCounter = gCounter + 1)
         LblLet1[gCounter]->clear();
     std::array<QString, wordLength> letters;
-    QString joined;
-    for (int i = 0; i < wordLength; ++i) {
+    for (int i = 0; i < wordLength; ++i)
         letters[i] = TxtLet1[i]->text();
-        joined += letters[i];
-    }
-    user = joined;
+    user = std::accumulate(letters.cbegin(), letters.cend(), QString());
 
     if (IsFullMatch(word, user)) {
         CmdTry->setEnabled(false);

@@ -43,13 +43,9 @@ expect_entry DisplayIcon 'C:\Program Files\Quadrel\Quadrel.exe,0'
 echo "installed: $(files "$folder" | wc -l) files, the shortcut and the uninstall entry"
 
 start_game "$wine" 'C:\Program Files\Quadrel\Quadrel.exe'
-expect_keyboard "Player 1" "installed game:"
-send_text Ann
-send_key Return
-expect_keyboard "Player 2" "installed game:"
-send_text Bob
-send_key Return
-expect_keyboard board "installed game:"
+step "Player 1" type Ann Return
+step "Player 2" type Bob Return
+step board
 ctrl_x_ends_game send_key ctrl+x
 echo "the installed game started, and Ctrl+X ended it with status 0"
 
