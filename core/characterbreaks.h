@@ -7,7 +7,7 @@
 
 // Where one character as players see it (a grapheme cluster) ends and the next begins: the one
 // part of the text operations that asks the system. Each system has one implementation file
-// (characterbreaks_icu.cpp: ICU, on Linux); text.cpp is the same everywhere.
+// (characterbreaks_icu.cpp: ICU, on Linux and Windows); text.cpp is the same everywhere.
 namespace CharacterBreaks {
 
 // Offsets in UTF-16 units where characters end, following the Unicode rules; nothing when the

@@ -4,14 +4,30 @@
 // the build machine's ICU, and carries that ICU's compiled character rules instead of its data.
 
 #include "characterbreaks.h"
+#include "characterbreaks_icu.h"
 
-#include <unicode/brkiter.h>
 #ifdef Q_OS_WIN
 #include <QFile>
 #include <unicode/rbbi.h>
 #endif
 
-#include <memory>
+std::unique_ptr<icu::BreakIterator> CharacterBreaks::newIcuIterator()
+{
+    UErrorCode status = U_ZERO_ERROR;
+#ifdef Q_OS_WIN
+    // Iterators read the rules in place for as long as they live.
+    static const QByteArray rules = [] {
+        QFile file(QStringLiteral(":/icu/character-rules.brk"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    std::unique_ptr<icu::BreakIterator> created(new icu::RuleBasedBreakIterator(
+            reinterpret_cast<const uint8_t *>(rules.constData()), uint32_t(rules.size()), status));
+#else
+    std::unique_ptr<icu::BreakIterator> created(
+            icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+#endif
+    return U_SUCCESS(status) ? std::move(created) : nullptr;
+}
 
 namespace {
 
@@ -19,23 +35,7 @@ namespace {
 // text does. The game runs on one thread.
 icu::BreakIterator *characterBreaks()
 {
-    static const std::unique_ptr<icu::BreakIterator> breaks = [] {
-        UErrorCode status = U_ZERO_ERROR;
-#ifdef Q_OS_WIN
-        // The iterator reads the rules in place for as long as it lives.
-        static const QByteArray rules = [] {
-            QFile file(QStringLiteral(":/icu/character-rules.brk"));
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        }();
-        std::unique_ptr<icu::BreakIterator> created(new icu::RuleBasedBreakIterator(
-                reinterpret_cast<const uint8_t *>(rules.constData()), uint32_t(rules.size()),
-                status));
-#else
-        std::unique_ptr<icu::BreakIterator> created(
-                icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
-#endif
-        return U_SUCCESS(status) ? std::move(created) : nullptr;
-    }();
+    static const std::unique_ptr<icu::BreakIterator> breaks = CharacterBreaks::newIcuIterator();
     return breaks.get();
 }
 

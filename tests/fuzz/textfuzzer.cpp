@@ -6,14 +6,13 @@
 // in the whole-input checks. The first bytes also seed the number-formatting checks.
 
 #include "../core/markingreference.h"
+#include "characterbreaks_icu.h"
 #include "text.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QLocale>
 #include <QRegularExpression>
-
-#include <unicode/brkiter.h>
 
 #include <algorithm>
 #include <cmath>
@@ -58,10 +57,8 @@ QByteArray shown(const QString &text)
 // its iterator forwards as the text operations do.
 QStringList clusters(const QString &text)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    const std::unique_ptr<icu::BreakIterator> breaks(
-            icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
-    if (U_FAILURE(status))
+    const std::unique_ptr<icu::BreakIterator> breaks = CharacterBreaks::newIcuIterator();
+    if (!breaks)
         fail("ICU's character break iterator is available", text, QString());
     const icu::UnicodeString unicode(false, reinterpret_cast<const char16_t *>(text.utf16()),
                                      int32_t(text.size()));
