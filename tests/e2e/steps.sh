@@ -35,7 +35,10 @@ stop_processes() {
 
 # Fails the run if the game in $game has ended, naming what the run was waiting for.
 game_runs() {
-    [ -z "${game:-}" ] || kill -0 "$game" 2>/dev/null || fail "the game ended early, waiting for $1"
+    [ -z "${game:-}" ] || kill -0 "$game" 2>/dev/null && return 0
+    # What the game said last, without the Wayland protocol lines logged around it.
+    [ -s "${game_log:-}" ] && grep -v '^\[' "$game_log" | tail -n 20 >&2
+    fail "the game ended early, waiting for $1"
 }
 
 game_ended() { ! kill -0 "$game" 2>/dev/null; }
