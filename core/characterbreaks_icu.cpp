@@ -29,21 +29,11 @@ std::unique_ptr<icu::BreakIterator> CharacterBreaks::newIcuIterator()
     return U_SUCCESS(status) ? std::move(created) : nullptr;
 }
 
-namespace {
-
-// One iterator for the whole run: creating one costs ten to twenty times what resetting its
-// text does. The game runs on one thread.
-icu::BreakIterator *characterBreaks()
-{
-    static const std::unique_ptr<icu::BreakIterator> breaks = CharacterBreaks::newIcuIterator();
-    return breaks.get();
-}
-
-} // namespace
-
 std::optional<std::vector<qsizetype>> CharacterBreaks::ends(const QString &text)
 {
-    icu::BreakIterator *breaks = characterBreaks();
+    // One iterator for the whole run: creating one costs ten to twenty times what resetting its
+    // text does. The game runs on one thread.
+    static const std::unique_ptr<icu::BreakIterator> breaks = newIcuIterator();
     if (!breaks)
         return std::nullopt;
     const icu::UnicodeString unicode(false, reinterpret_cast<const char16_t *>(text.utf16()),
