@@ -17,7 +17,9 @@ start_desktop() {
         fluxbox) need fluxbox fluxbox; start_xvfb; start_wm fluxbox -rc "$(fluxbox_settings)" ;;
         # xfwm4 reads its settings over a session bus.
         xfwm4) need xfwm4 xfwm4; start_xvfb; need dbus-run-session dbus-bin; start_wm dbus-run-session xfwm4 --compositor=off ;;
-        sway) need sway sway; need_wayland; need wtype wtype; need jq jq; start_sway ;;
+        sway)
+            need sway sway; need_wayland; need jq jq; need_keys "${QUADREL_WAYLANDKEYS:-}" waylandkeys
+            start_sway ;;
         # mutter manages an X server only when told so; both want a session bus.
         mutter-x11)
             need mutter mutter; need dbus-run-session dbus-bin; start_xvfb
@@ -30,7 +32,7 @@ start_desktop() {
             need mutter mutter; need_wayland; need_bus; need_keys "${QUADREL_MUTTERKEYS:-}" mutterkeys
             start_mutter ;;
         kwin-wayland)
-            need kwin_wayland kwin-wayland; need_wayland; need_bus; need_keys "${QUADREL_KWINKEYS:-}" kwinkeys
+            need kwin_wayland kwin-wayland; need_wayland; need_bus; need_keys "${QUADREL_WAYLANDKEYS:-}" waylandkeys
             start_kwin ;;
         *) fail "unknown desktop '$desktop'" ;;
     esac

@@ -1,10 +1,13 @@
 # Keys go to whichever window has the keyboard, never handed to a window first: xdotool on
-# X11, wtype on sway, and on mutter and KWin a key sender of ours (mutterkeys, kwinkeys) that
-# keeps one connection for the whole leg.
+# X11, and on Wayland a key sender of ours (mutterkeys, waylandkeys) that keeps one keyboard
+# for the whole leg: a new virtual keyboard for every burst loses keys when bursts come quickly.
 
-# The key sender answers "ok" to each line once the keys are in.
+# The key sender answers "ok" to each line once the keys are in. mutter's takes them over the
+# compositor's bus.
 start_keys() {
-    coproc KEYS { exec env DBUS_SESSION_BUS_ADDRESS="$bus_address" "$1" 2>"$compositor_dir/keys.log"; }
+    coproc KEYS {
+        exec env ${bus_address:+"DBUS_SESSION_BUS_ADDRESS=$bus_address"} "$1" 2>"$compositor_dir/keys.log"
+    }
     keys_pid=$KEYS_PID
 }
 
@@ -14,15 +17,9 @@ keys() {
     [ "$reply" = ok ] || fail "the key sender did not take '$1': $(cat "$compositor_dir/keys.log")"
 }
 
-# A new virtual keyboard on Wayland loses its first key, so each burst starts with Shift; and
-# one made the instant the last is gone loses more (on sway, one leg of five games in two with
-# no pause, one in about forty with 50 ms), so bursts come at a typist's pace.
 send_text() {
     sent="'$1'"
-    if [ "$desktop" = sway ]; then
-        sleep 0.1
-        wtype -k Shift_L -d 30 "$1"
-    elif is_wayland; then
+    if is_wayland; then
         keys "type $1"
     else
         xdotool type --delay 30 "$1"
@@ -32,13 +29,7 @@ send_text() {
 # One key or chord in xdotool's spelling: Return, ctrl+n, ctrl+a.
 send_key() {
     sent=$1
-    if [ "$desktop" = sway ]; then
-        local mods=() key=$1 release=() i
-        while [[ $key == *+* ]]; do mods+=(-M "${key%%+*}"); key=${key#*+}; done
-        for ((i = ${#mods[@]} - 1; i > 0; i -= 2)); do release+=(-m "${mods[i]}"); done
-        sleep 0.1
-        wtype -k Shift_L "${mods[@]}" -k "$key" "${release[@]}"
-    elif is_wayland; then
+    if is_wayland; then
         keys "key $1"
     else
         xdotool key "$1"

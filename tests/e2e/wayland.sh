@@ -50,6 +50,7 @@ start_sway() {
         sway -c "$compositor_dir/config" >"$compositor_log" 2>&1 &
     compositor=$!
     wait_for 10 compositor_answers swaymsg -t get_version || compositor_failed
+    start_keys "$QUADREL_WAYLANDKEYS"
 }
 
 # A private session bus in the compositor's folder, for the compositor and the key sender.
@@ -121,5 +122,5 @@ start_kwin() {
     on_bus dbus-send --session --print-reply --dest=org.kde.KWin /Scripting \
         org.kde.kwin.Scripting.start >/dev/null || fail "KWin did not take the watching script"
     mark_wm_log
-    start_keys "$QUADREL_KWINKEYS"
+    start_keys "$QUADREL_WAYLANDKEYS"
 }

@@ -1,19 +1,32 @@
-/* Types into KWin on Wayland through its fake input protocol, as a remote input tool would.
+/* Types into a Wayland compositor as a remote input tool would, through one keyboard kept for
+ * the whole run: KWin's fake input protocol, or the virtual keyboard that sway offers (a new
+ * virtual keyboard for every burst of keys loses keys when the bursts come quickly).
  * It reads what to send from standard input, a line at a time, and answers each with "ok"
- * once KWin has taken every key of it:
+ * once the compositor has taken every key of it:
  *   key <chord>     a key or chord in xdotool's spelling: Return, ctrl+n, alt+x
  *   type <text>     each character of the text as its own key (letters, digits, space)
- * Keys are evdev key codes of a US layout, the layout a fresh KWin starts with. The first
- * key of a new keyboard can be lost, so it starts with a lone Shift. */
+ * Keys are evdev key codes of a US layout, the layout a fresh KWin starts with and the one
+ * the virtual keyboard is given. The first key of a new keyboard can be lost, so it starts
+ * with a lone Shift. */
+#define _GNU_SOURCE
 #include "fake-input-client-protocol.h"
+#include "virtual-keyboard-client-protocol.h"
 
 #include <ctype.h>
+#include <stdint.h>
 #include <stdio.h>
 #include <string.h>
+#include <sys/mman.h>
 #include <time.h>
+#include <unistd.h>
 #include <wayland-client.h>
 
 static struct org_kde_kwin_fake_input *fake_input;
+static struct wl_seat *seat;
+static struct zwp_virtual_keyboard_manager_v1 *keyboard_manager;
+static struct zwp_virtual_keyboard_v1 *virtual_keyboard;
+/* A virtual keyboard tells the compositor its modifiers itself. */
+static uint32_t modifiers;
 
 static void global(void *data, struct wl_registry *registry, uint32_t name, const char *interface,
                    uint32_t version)
@@ -21,6 +34,11 @@ static void global(void *data, struct wl_registry *registry, uint32_t name, cons
     (void)data;
     if (strcmp(interface, org_kde_kwin_fake_input_interface.name) == 0 && version >= 4)
         fake_input = wl_registry_bind(registry, name, &org_kde_kwin_fake_input_interface, 4);
+    else if (strcmp(interface, wl_seat_interface.name) == 0 && !seat)
+        seat = wl_registry_bind(registry, name, &wl_seat_interface, 1);
+    else if (strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0)
+        keyboard_manager =
+            wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1);
 }
 
 static void global_remove(void *data, struct wl_registry *registry, uint32_t name)
@@ -64,9 +82,58 @@ static unsigned code_of(const char *name)
     return 0;
 }
 
+/* The compositor compiles the virtual keyboard's layout from its own XKB data. */
+static const char us_keymap[] = "xkb_keymap {\n"
+                                "    xkb_keycodes { include \"evdev+aliases(qwerty)\" };\n"
+                                "    xkb_types { include \"complete\" };\n"
+                                "    xkb_compat { include \"complete\" };\n"
+                                "    xkb_symbols { include \"pc+us+inet(evdev)\" };\n"
+                                "};\n";
+
+static int start_virtual_keyboard(void)
+{
+    virtual_keyboard =
+        zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(keyboard_manager, seat);
+    int fd = memfd_create("us-keymap", MFD_CLOEXEC);
+    if (fd < 0 || write(fd, us_keymap, sizeof us_keymap) != (ssize_t)sizeof us_keymap) {
+        perror("waylandkeys: keymap");
+        return 0;
+    }
+    zwp_virtual_keyboard_v1_keymap(virtual_keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
+                                   sizeof us_keymap);
+    close(fd);
+    return 1;
+}
+
+/* The real modifiers' bits, which XKB numbers the same in every keymap. */
+static uint32_t modifier_bit(unsigned code)
+{
+    switch (code) {
+    case 42: return 1u << 0; /* Shift */
+    case 29: return 1u << 2; /* Control */
+    case 56: return 1u << 3; /* Mod1, Alt */
+    default: return 0;
+    }
+}
+
+static uint32_t milliseconds(void)
+{
+    struct timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return (uint32_t)(now.tv_sec * 1000 + now.tv_nsec / 1000000);
+}
+
 static int key(struct wl_display *display, unsigned code, int pressed)
 {
-    org_kde_kwin_fake_input_keyboard_key(fake_input, code, pressed);
+    if (fake_input) {
+        org_kde_kwin_fake_input_keyboard_key(fake_input, code, pressed);
+    } else {
+        zwp_virtual_keyboard_v1_key(virtual_keyboard, milliseconds(), code, pressed);
+        if (modifier_bit(code)) {
+            modifiers = pressed ? modifiers | modifier_bit(code) : modifiers & ~modifier_bit(code);
+            zwp_virtual_keyboard_v1_modifiers(virtual_keyboard, modifiers, 0, 0, 0);
+        }
+    }
     if (wl_display_roundtrip(display) < 0)
         return 0;
     /* as a typist's keys come, not all in one frame */
@@ -84,7 +151,7 @@ static int chord(struct wl_display *display, char *spelling)
         if (strlen(name) == 1 && isupper((unsigned char)name[0]))
             codes[count++] = 42;
         if (!(codes[count++] = code_of(name))) {
-            fprintf(stderr, "kwinkeys: no key for '%s'\n", name);
+            fprintf(stderr, "waylandkeys: no key for '%s'\n", name);
             return 0;
         }
     }
@@ -103,17 +170,20 @@ int main(void)
 {
     struct wl_display *display = wl_display_connect(NULL);
     if (!display) {
-        fprintf(stderr, "kwinkeys: cannot connect to the Wayland display\n");
+        fprintf(stderr, "waylandkeys: cannot connect to the Wayland display\n");
         return 1;
     }
     struct wl_registry *registry = wl_display_get_registry(display);
     wl_registry_add_listener(registry, &registry_listener, NULL);
     wl_display_roundtrip(display);
-    if (!fake_input) {
-        fprintf(stderr, "kwinkeys: the compositor offers no fake input\n");
+    if (fake_input) {
+        org_kde_kwin_fake_input_authenticate(fake_input, "quadrel tests", "types a game's keys");
+    } else if (!keyboard_manager || !seat) {
+        fprintf(stderr, "waylandkeys: the compositor offers neither fake input nor a virtual keyboard\n");
+        return 1;
+    } else if (!start_virtual_keyboard()) {
         return 1;
     }
-    org_kde_kwin_fake_input_authenticate(fake_input, "quadrel tests", "types a game's keys");
     char shift[] = "Shift_L";
     if (!chord(display, shift))
         return 1;
