@@ -23,14 +23,25 @@ wait_for() {
     done
 }
 
-# Stops the processes and waits for them; empty arguments are passed over.
+# Stops the processes and waits for them; empty arguments are passed over. One still there
+# five seconds after TERM is killed: a window manager that takes the signal just before it
+# sleeps on its X connection may sleep on (fluxbox did once, on a busy machine).
 stop_processes() {
     local pid
     for pid; do
         [ -n "$pid" ] || continue
         kill "$pid" 2>/dev/null || true
+        wait_for 5 ended "$pid" || kill -KILL "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
+}
+
+# Whether the process has ended: gone, or a zombie that its parent has yet to wait for.
+ended() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 0
+    stat=${stat##*) }
+    [ "${stat:0:1}" = Z ]
 }
 
 # Fails the run if the game in $game has ended, naming what the run was waiting for.
