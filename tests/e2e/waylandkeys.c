@@ -95,14 +95,15 @@ static int start_virtual_keyboard(void)
     virtual_keyboard =
         zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(keyboard_manager, seat);
     int fd = memfd_create("us-keymap", MFD_CLOEXEC);
-    if (fd < 0 || write(fd, us_keymap, sizeof us_keymap) != (ssize_t)sizeof us_keymap) {
+    int written = fd >= 0 && write(fd, us_keymap, sizeof us_keymap) == (ssize_t)sizeof us_keymap;
+    if (written)
+        zwp_virtual_keyboard_v1_keymap(virtual_keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
+                                       sizeof us_keymap);
+    else
         perror("waylandkeys: keymap");
-        return 0;
-    }
-    zwp_virtual_keyboard_v1_keymap(virtual_keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
-                                   sizeof us_keymap);
-    close(fd);
-    return 1;
+    if (fd >= 0)
+        close(fd);
+    return written;
 }
 
 /* The real modifiers' bits, which XKB numbers the same in every keymap. */
@@ -129,8 +130,9 @@ static int key(struct wl_display *display, unsigned code, int pressed)
         org_kde_kwin_fake_input_keyboard_key(fake_input, code, pressed);
     } else {
         zwp_virtual_keyboard_v1_key(virtual_keyboard, milliseconds(), code, pressed);
-        if (modifier_bit(code)) {
-            modifiers = pressed ? modifiers | modifier_bit(code) : modifiers & ~modifier_bit(code);
+        uint32_t bit = modifier_bit(code);
+        if (bit) {
+            modifiers = pressed ? modifiers | bit : modifiers & ~bit;
             zwp_virtual_keyboard_v1_modifiers(virtual_keyboard, modifiers, 0, 0, 0);
         }
     }
