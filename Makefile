@@ -10,7 +10,14 @@ FUZZ_SECONDS ?= 60
 # Where tools/fresh-machine proves the two commands: new minimal roots of these releases.
 FRESH_RELEASES ?= bookworm trixie
 
-.PHONY: windows test-windows run test test-desktops sanitize fuzz bench fresh-machines build deps test-deps screenshots package clean
+# Whoever builds a commit, wherever and whenever, what it ships is dated by the commit: rcc,
+# the linkers and CPack read this (a tree without git's history builds with today's date).
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
+
+.PHONY: release reproduce windows test-windows run test test-desktops sanitize fuzz bench fresh-machines build deps test-deps screenshots package clean
 
 # Without a display the game says so in one line itself.
 run: deps build
@@ -61,10 +68,11 @@ build:
 screenshots: test-deps build
 	tools/hermetic 120 tools/screenshots $(BUILD_DIR)
 
-# A Debian package of the game, in the build folder (dpkg-dev works out its dependencies).
+# A Debian package of the game, in the build folder (dpkg-dev works out its dependencies). The
+# package's own members take the modes of the files CPack writes, so its umask is fixed.
 package: build
 	tools/install-deps package
-	cd $(BUILD_DIR) && cpack -G DEB
+	cd $(BUILD_DIR) && umask 022 && cpack -G DEB
 
 # The Windows release, cross-built here in build-windows/ with Debian's MinGW-w64 and Qt and
 # ICU built from Debian's own sources (tools/windows/; the first build of Qt takes about half
@@ -78,6 +86,16 @@ windows:
 test-windows: windows
 	cd build-windows && ctest --output-on-failure -L windows
 
+# What we publish, in release/: the .deb of this machine's Debian release, the Windows game, zip
+# and installer, and SHA256SUMS (tools/release). `make reproduce` builds them all again as
+# another builder would and compares them byte for byte.
+release: package windows
+	tools/release $(BUILD_DIR) build-windows release
+
+reproduce: release
+	tools/install-deps reproduce
+	tools/reproduce release
+
 deps:
 	tools/install-deps build
 
@@ -85,4 +103,4 @@ test-deps:
 	tools/install-deps test
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench build-windows
+	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench build-windows release
