@@ -63,10 +63,12 @@ wait_only_visible() {
     wait_for 10 only_visible "$1" "$2" || fail "window $2 is not the only one titled '$1' shown"
 }
 
+has_keyboard_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
 # Without a window manager nothing moves the keyboard focus: give it to the window first.
 type_into() {
-    xdotool windowfocus --sync "$1"
-    sleep 0.2
+    xdotool windowfocus "$1"
+    wait_for 5 has_keyboard_focus "$1" || fail "window $1 did not take the keyboard"
     shift
     xdotool "$@"
 }
