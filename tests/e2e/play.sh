@@ -49,9 +49,9 @@ play_game() {
     # Alt+X is no access key here: it neither ends the program nor types a letter, or the
     # word would not be the one guessed below.
     step dialog               alt+x type Book Return
-    # A wrong guess: the focus walks the boxes to Try!, Enter presses it, box 0 takes the next.
+    # A wrong guess: the focus walks the boxes to Try!, Enter presses it, box 0 takes the next
+    # (the game handles keys in order, so the next word's keys come after).
     step board                type oops Return
-    sleep 0.3
     finish_game BOOK
 }
 

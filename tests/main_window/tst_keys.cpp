@@ -1,12 +1,11 @@
-// The keys of both windows, pressed the way a keyboard delivers them to the focused control:
-// menu shortcuts, Enter, Space, Esc, Tab-free access keys, and the word entry's limit.
+// The board's keys, pressed the way a keyboard delivers them to the focused control: menu
+// shortcuts, Enter, Space, Esc and Tab-free access keys. The word entry's own: tst_wordentry.
 
 #include "playersession.h"
 
 #include "controlnames.h"
 
 #include <QClipboard>
-#include <QInputMethodEvent>
 
 #include <memory>
 
@@ -14,8 +13,6 @@ namespace {
 
 const QString keepNamesQuestion = QStringLiteral("     Use the SAME player names?");
 const QString fullWordMessage = QStringLiteral("Please enter a FULL four-letter word.");
-const QString fourLettersMessage = QStringLiteral("Please enter a FOUR-letter word!");
-const QString thumbs = QStringLiteral("\U0001F44D\U0001F3FD"); // with a skin-tone modifier
 
 } // namespace
 
@@ -46,15 +43,6 @@ private slots:
     void menuAccessKeys_data();
     void menuAccessKeys();
 
-    void wordDialogKeepsOpen_data();
-    void wordDialogKeepsOpen();
-    void wordDialogButtons_data();
-    void wordDialogButtons();
-    void wordDialogCtrlX_data();
-    void wordDialogCtrlX();
-    void wordDialogLimit_data();
-    void wordDialogLimit();
-
 private:
     // Names given at start-up: the board waits for the first New Game.
     void startUp();
@@ -62,7 +50,6 @@ private:
     void openWordEntry();
     // ... and "word" entered: the guesser's turn, the board active, the clock running.
     void startGame();
-    QWidget *control(const QString &name) const;
     // Puts the focus on a board control; "TxtLet1(n)" is reached by typing n letters.
     void focusBoard(const QString &name);
 
@@ -102,17 +89,9 @@ void TestKeys::startGame()
     QVERIFY(m_game->dialogs.shown.isEmpty());
 }
 
-QWidget *TestKeys::control(const QString &name) const
-{
-    if (m_dialog && name == QLatin1String("dialog"))
-        return m_dialog;
-    QWidget *board = namedWidget(boardControls(m_game->window), name);
-    return board ? board : m_dialog ? namedWidget(wordDialogControls(*m_dialog), name) : nullptr;
-}
-
 void TestKeys::focusBoard(const QString &name)
 {
-    QWidget *target = control(name);
+    QWidget *target = namedWidget(boardControls(m_game->window), name);
     QVERIFY(target);
     const int box = std::distance(m_game->window.TxtLet1.begin(),
                                   std::find(m_game->window.TxtLet1.begin(), m_game->window.TxtLet1.end(),
@@ -454,210 +433,6 @@ void TestKeys::menuAccessKeys()
     QTRY_VERIFY(!opened->isVisible());
     QVERIFY(m_game->window.isVisible());
     QVERIFY(m_game->dialogs.shown.isEmpty());
-    QCOMPARE(m_game->end.calls, 0);
-}
-
-void TestKeys::wordDialogKeepsOpen_data()
-{
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<bool>("escape"); // otherwise: asked to close
-
-    QTest::newRow("Esc in Text1") << "Text1" << true;
-    QTest::newRow("Esc on Done") << "cmdDone" << true;
-    QTest::newRow("Esc on Quit") << "cmdQuit" << true;
-    QTest::newRow("closed from Text1") << "Text1" << false;
-    QTest::newRow("closed from Quit") << "cmdQuit" << false;
-}
-
-// No cancel button and no frame: only a word, Quit or Ctrl+X lead out of the dialog.
-void TestKeys::wordDialogKeepsOpen()
-{
-    QFETCH(QString, focus);
-    QFETCH(bool, escape);
-
-    openWordEntry();
-    type(QStringLiteral("ab"));
-    QWidget *target = control(focus);
-    target->setFocus();
-
-    if (escape)
-        press(Qt::Key_Escape);
-    else
-        QVERIFY(!m_dialog->close());
-    QTest::qWait(50);
-
-    QVERIFY(m_dialog->isVisible());
-    QVERIFY(!m_game->window.isVisible());
-    QCOMPARE(m_dialog->Text1->text(), QStringLiteral("ab"));
-    QCOMPARE(QApplication::focusWidget(), target);
-    QVERIFY(m_game->dialogs.shown.isEmpty());
-    QCOMPARE(m_game->end.calls, 0);
-}
-
-void TestKeys::wordDialogButtons_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<QString>("result"); // "accepted", "refused" or "quit"
-
-    const Qt::KeyboardModifiers none = Qt::NoModifier;
-    const Qt::KeyboardModifiers alt = Qt::AltModifier;
-    const int enter = Qt::Key_Return;
-    QTest::newRow("Enter in Text1") << "WoRd" << "Text1" << enter << none << "accepted";
-    QTest::newRow("keypad Enter in Text1")
-            << "word" << "Text1" << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
-            << "accepted";
-    QTest::newRow("Enter in Text1, three letters") << "wor" << "Text1" << enter << none << "refused";
-    QTest::newRow("Enter on Done") << "word" << "cmdDone" << enter << none << "accepted";
-    QTest::newRow("Space on Done") << "wor" << "cmdDone" << int(Qt::Key_Space) << none << "refused";
-    QTest::newRow("Alt+D in Text1") << "word" << "Text1" << int(Qt::Key_D) << alt << "accepted";
-    QTest::newRow("Alt+D on Quit") << "wo d" << "cmdQuit" << int(Qt::Key_D) << alt << "refused";
-    QTest::newRow("Alt+Q in Text1") << "word" << "Text1" << int(Qt::Key_Q) << alt << "quit";
-    QTest::newRow("Space on Quit") << "word" << "cmdQuit" << int(Qt::Key_Space) << none << "quit";
-    QTest::newRow("Enter on Quit") << "word" << "cmdQuit" << enter << none << "quit";
-}
-
-void TestKeys::wordDialogButtons()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, focus);
-    QFETCH(int, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(QString, result);
-
-    openWordEntry();
-    type(typed);
-    QWidget *target = control(focus);
-    target->setFocus();
-
-    press(Qt::Key(key), modifiers);
-
-    // Access keys push their button a moment later.
-    if (result == QLatin1String("accepted")) {
-        QTRY_VERIFY(!m_dialog->isVisible());
-        QVERIFY(m_game->window.isVisible());
-        QCOMPARE(m_game->window.word.value(), typed.toLower());
-        QVERIFY(m_game->window.Timer1->isActive());
-        QVERIFY(m_game->dialogs.shown.isEmpty());
-        QCOMPARE(m_game->end.calls, 0);
-    } else if (result == QLatin1String("refused")) {
-        QTRY_COMPARE(m_game->dialogs.prompts(), QStringList{ fourLettersMessage });
-        QVERIFY(m_dialog->isVisible());
-        QCOMPARE(m_dialog->Text1->text(), QString());
-        QCOMPARE(QApplication::focusWidget(), m_dialog->Text1);
-        QCOMPARE(m_game->end.calls, 0);
-    } else {
-        QTRY_COMPARE(m_game->end.calls, 1);
-        QVERIFY(m_game->dialogs.shown.isEmpty());
-        QVERIFY(m_game->window.word.isEmpty());
-    }
-}
-
-void TestKeys::wordDialogCtrlX_data()
-{
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<int>("ends");
-    QTest::addColumn<QString>("held"); // in Text1 afterwards, "ab" typed before
-
-    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-    const Qt::KeyboardModifiers alt = Qt::AltModifier;
-    QTest::newRow("Ctrl+X in Text1") << "Text1" << ctrl << 1 << "ab";
-    QTest::newRow("Ctrl+X on Done") << "cmdDone" << ctrl << 1 << "ab";
-    QTest::newRow("Ctrl+X on Quit") << "cmdQuit" << ctrl << 1 << "ab";
-    QTest::newRow("Ctrl+Shift+X in Text1") << "Text1" << (ctrl | Qt::ShiftModifier) << 0 << "ab";
-    QTest::newRow("Ctrl+Alt+X in Text1") << "Text1" << (ctrl | alt) << 0 << "ab";
-    // Alt+X is no access key here: it neither ends the program nor types an "x".
-    QTest::newRow("Alt+X in Text1") << "Text1" << alt << 0 << "ab";
-    QTest::newRow("Alt+Shift+X in Text1") << "Text1" << (alt | Qt::ShiftModifier) << 0 << "ab";
-    QTest::newRow("Alt+X on Done") << "cmdDone" << alt << 0 << "ab";
-    QTest::newRow("Shift+X in Text1") << "Text1" << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0
-                                      << "abX";
-    QTest::newRow("X in Text1") << "Text1" << Qt::KeyboardModifiers() << 0 << "abx";
-    // X's AltGr level still types (the letter stands in for the level's character).
-    QTest::newRow("AltGr+X in Text1")
-            << "Text1" << Qt::KeyboardModifiers(Qt::GroupSwitchModifier) << 0 << "abx";
-}
-
-void TestKeys::wordDialogCtrlX()
-{
-    QFETCH(QString, focus);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(int, ends);
-    QFETCH(QString, held);
-
-    openWordEntry();
-    type(QStringLiteral("ab"));
-    QWidget *target = control(focus);
-    target->setFocus();
-
-    press(Qt::Key_X, modifiers);
-    QTest::qWait(50);
-
-    QCOMPARE(m_game->end.calls, ends);
-    QVERIFY(m_game->dialogs.shown.isEmpty());
-    QCOMPARE(m_dialog->Text1->text(), held);
-    if (!ends)
-        QVERIFY(m_dialog->isVisible());
-}
-
-void TestKeys::wordDialogLimit_data()
-{
-    // "type:", "paste:", "ime:" (an input method's commit) or "key:Left" / "key:Home"
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("held");
-
-    QTest::newRow("a fifth typed letter does nothing") << QStringList{ "type:abcde" } << "abcd";
-    QTest::newRow("typing on after four does nothing")
-            << QStringList{ "type:abcd", "type:efgh" } << "abcd";
-    QTest::newRow("a long paste keeps the first four")
-            << QStringList{ "paste:abcdefgh" } << "abcd";
-    QTest::newRow("paste after two keeps two")
-            << QStringList{ "type:ab", "paste:cdefgh" } << "abcd";
-    QTest::newRow("paste into the middle")
-            << QStringList{ "type:ad", "key:Left", "paste:bcxyz" } << "abcd";
-    QTest::newRow("paste at the start of a full box")
-            << QStringList{ "type:abcd", "key:Home", "paste:zz" } << "abcd";
-    QTest::newRow("emoji with skin tone counts once")
-            << QStringList{ "type:a", "type:" + thumbs, "type:bcd" } << "a" + thumbs + "bc";
-    QTest::newRow("four emoji with skin tones")
-            << QStringList{ "type:" + thumbs.repeated(5) } << thumbs.repeated(4);
-    QTest::newRow("pasted emoji kept whole")
-            << QStringList{ "type:abc", "paste:" + thumbs + "d" } << "abc" + thumbs;
-    QTest::newRow("combining accent counts once")
-            << QStringList{ "paste:e\u0301tudes" } << "e\u0301tud";
-    QTest::newRow("an input method's long commit keeps four")
-            << QStringList{ "type:a", "ime:bcdefg" } << "abcd";
-
-}
-
-void TestKeys::wordDialogLimit()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(QString, held);
-
-    openWordEntry();
-    QLineEdit *entry = m_dialog->Text1;
-    for (const QString &step : steps) {
-        const QString argument = step.section(u':', 1);
-        if (step.startsWith(QLatin1String("type:"))) {
-            type(argument);
-        } else if (step.startsWith(QLatin1String("ime:"))) {
-            QInputMethodEvent commit;
-            commit.setCommitString(argument);
-            QApplication::sendEvent(entry, &commit);
-        } else if (step.startsWith(QLatin1String("paste:"))) {
-            QApplication::clipboard()->setText(argument);
-            press(Qt::Key_V, Qt::ControlModifier);
-        } else {
-            press(argument == QLatin1String("Left") ? Qt::Key_Left : Qt::Key_Home);
-        }
-    }
-
-    QCOMPARE(entry->text(), held);
-    QCOMPARE(Text::length(entry->text()), qsizetype(4));
     QCOMPARE(m_game->end.calls, 0);
 }
 

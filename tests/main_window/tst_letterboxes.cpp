@@ -2,14 +2,13 @@
 // "Try!", and Backspace walking back.
 
 #include "playersession.h"
+#include "sampletexts.h"
 
 #include <QClipboard>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace {
-
-const QString thumbs = QStringLiteral("\U0001F44D\U0001F3FD");
 
 // Index of the focused letter box, 4 for "Try!", -1 for anything else.
 int focusedBox(const rurOvivoze &w)
