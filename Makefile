@@ -76,13 +76,15 @@ package: build
 
 # The Windows release, cross-built here in build-windows/ with Debian's MinGW-w64 and Qt and
 # ICU built from Debian's own sources (tools/windows/; the first build of Qt takes about half
-# an hour): Quadrel.exe, a portable zip and an installer. A Linux build needs none of it.
+# an hour): Quadrel.exe, a portable zip and an installer, and no test. A Linux build needs
+# none of it.
 windows:
 	tools/install-deps windows
-	tools/windows/build
+	TESTING=$(TESTING) tools/windows/build
 
-# The Windows build's tests under Wine: the Qt Test suites, the game played by keys on Wine's
-# windows, the executable's resources and the installer.
+# The Windows build's tests under Wine, built along with the release: the Qt Test suites, the
+# game played by keys on Wine's windows, the executable's resources and the installer.
+test-windows: TESTING = ON
 test-windows: windows
 	cd build-windows && ctest --output-on-failure -L windows
 

@@ -9,6 +9,7 @@
 #include "frmgetword.h"
 #include "layout.h"
 #include "picture.h"
+#include "pictureplaces.h"
 
 #include <QAction>
 #include <QApplication>
@@ -117,7 +118,7 @@ void rurOvivoze::createControls()
     const QColor inactive = inactiveBorder();
 
     Image1 = new QLabel(board);
-    const QRect title = twips(600, 0, 2430, 1230);
+    const QRect title = PicturePlaces::title;
     Image1->setGeometry(title);
     Image1->setPixmap(sharpPicture(QStringLiteral(":/assets/title.bmp"), title.size(), *Image1));
     Image1->setAccessibleName(QStringLiteral("Quadrel"));

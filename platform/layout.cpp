@@ -7,10 +7,11 @@
 QFont windowFont(Face face, qreal pointSize, bool bold)
 {
 #ifdef Q_OS_WIN
-    QFont font(face == Face::Serif ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
+    QFont font(face == Face::Serif ? QStringLiteral(QUADREL_SERIF_FACE)
+                                   : QStringLiteral(QUADREL_SANS_FACE));
 #else
-    QFont font(face == Face::Serif ? QStringLiteral("Liberation Serif")
-                                   : QStringLiteral("Liberation Sans"));
+    QFont font(face == Face::Serif ? QStringLiteral(QUADREL_SERIF_STAND_IN)
+                                   : QStringLiteral(QUADREL_SANS_STAND_IN));
 #endif
     font.setStyleHint(face == Face::Serif ? QFont::Serif : QFont::SansSerif);
     font.setPointSizeF(pointSize);

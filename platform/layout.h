@@ -22,8 +22,9 @@ constexpr QSize twips(int width, int height)
     return twips(0, 0, width, height).size();
 }
 
-// The windows were drawn in Times New Roman and Arial; the Liberation fonts have their
-// metrics, and the style hint finds a like font where they are missing.
+// The windows were drawn in Windows' serif and sans faces; elsewhere fonts with their metrics
+// stand in (QUADREL_SERIF_FACE and the others, the top CMakeLists.txt), and the style hint
+// finds a like font where those are missing.
 enum class Face { Serif, Sans };
 QFont windowFont(Face face, qreal pointSize, bool bold = false);
 

@@ -9,6 +9,7 @@
 #include "layout.h"
 #include "maskededit.h"
 #include "picture.h"
+#include "pictureplaces.h"
 #include "wordlength.h"
 
 #include <QFrame>
@@ -55,7 +56,7 @@ void frmGetWord::showCentred()
 void frmGetWord::createControls()
 {
     Picture1 = new QLabel(this);
-    const QRect banner = twips(0, 0, 7455, 855);
+    const QRect banner = PicturePlaces::banner;
     Picture1->setGeometry(banner);
     Picture1->setPixmap(
             sharpPicture(QStringLiteral(":/assets/banner.bmp"), banner.size(), *Picture1));

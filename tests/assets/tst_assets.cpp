@@ -1,3 +1,4 @@
+#include "pictureplaces.h"
 #include "windowicon.h"
 
 #include <QColor>
@@ -64,10 +65,10 @@ void TestAssets::loadsFromResources_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
 
-    QTest::newRow("title") << "title.bmp" << QSize(162, 82);
-    QTest::newRow("banner") << "banner.bmp" << QSize(497, 57);
-    QTest::newRow("title at double scale") << "title@2x.bmp" << QSize(324, 164);
-    QTest::newRow("banner at double scale") << "banner@2x.bmp" << QSize(994, 114);
+    QTest::newRow("title") << "title.bmp" << PicturePlaces::title.size();
+    QTest::newRow("banner") << "banner.bmp" << PicturePlaces::banner.size();
+    QTest::newRow("title at double scale") << "title@2x.bmp" << 2 * PicturePlaces::title.size();
+    QTest::newRow("banner at double scale") << "banner@2x.bmp" << 2 * PicturePlaces::banner.size();
     for (const WindowIcon::Picture &icon : WindowIcon::pictures) {
         const QString name = QString::fromLatin1(icon.file);
         QTest::newRow(qPrintable(name)) << name << QSize(icon.size, icon.size);

@@ -2,14 +2,9 @@
 # prefix made for the build folder by the wine_prefix test. The tests share that prefix's
 # wineserver, which hermetic stops when the test that started it ends: one test at a time.
 set(QUADREL_WINE_PREFIX ${PROJECT_BINARY_DIR}/wine-prefix)
-# Where the programs' DLLs are: Qt's, and MinGW's C++ runtime.
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
-                OUTPUT_VARIABLE runtime OUTPUT_STRIP_TRAILING_WHITESPACE)
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.dll
-                OUTPUT_VARIABLE threads OUTPUT_STRIP_TRAILING_WHITESPACE)
-cmake_path(GET runtime PARENT_PATH runtime)
-cmake_path(GET threads PARENT_PATH threads)
-set(QUADREL_WINE_DLL_DIRS "${QT6_INSTALL_PREFIX}/bin:${runtime}:${threads}")
+# The programs load their DLLs from where the release gathers them (packaging/windows/), as in
+# PATH.
+string(REPLACE ";" ":" QUADREL_WINE_DLL_DIRS "${QUADREL_WINDOWS_DLL_DIRS}")
 
 function(quadrel_under_wine name)
     set_tests_properties(${name} PROPERTIES LABELS windows RUN_SERIAL TRUE

@@ -5,6 +5,8 @@
 #include "eyeicon.h"
 #include "icowriter.h"
 #include "palette.h"
+#include "pictureplaces.h"
+#include "themeicon.h"
 
 #include <QDir>
 #include <QFontInfo>
@@ -16,18 +18,13 @@ namespace {
 // 96 dots per inch, the resolution the pictures are laid out for.
 constexpr int dotsPerMeter = 3780;
 
-bool saveBitmap(QImage image, const QString &fileName)
+// A picture drawn at `scale` device pixels per pixel keeps the layout's size in inches.
+bool saveBitmap(QImage image, const QString &fileName, int scale = 1)
 {
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
+    image.setDotsPerMeterX(scale * dotsPerMeter);
+    image.setDotsPerMeterY(scale * dotsPerMeter);
     // An opaque 32-bit image is written as a 24-bit uncompressed bitmap.
     return image.save(fileName, "BMP");
-}
-
-// One size of the desktop's icon set, drawn at that size rather than scaled.
-bool saveEyeIcon(const QDir &out, int size)
-{
-    return drawEyeIcon(size).save(out.filePath(QStringLiteral("quadrel-%1.png").arg(size)), "PNG");
 }
 
 } // namespace
@@ -53,54 +50,35 @@ int main(int argc, char *argv[])
     // The title is short and tall, so its letters are narrowed to grow taller.
     QFont narrow = font;
     narrow.setStretch(84);
-    const QImage title = ChromeLettering{QStringLiteral("Quadrel"), narrow, true}.draw(QSize(162, 82));
-    const QImage banner = ChromeLettering{QStringLiteral("Word Entry Station"), font, false}.draw(QSize(497, 57));
+    const ChromeLettering title{QStringLiteral("Quadrel"), narrow, true};
+    const ChromeLettering banner{QStringLiteral("Word Entry Station"), font, false};
+    const QSize titleSize = PicturePlaces::title.size();
+    const QSize bannerSize = PicturePlaces::banner.size();
 
-    const QImage eye = drawEyeIcon(32);
+    // The program's own icon is indexed to 256 colours, as an icon file and a PNG; every other
+    // size is drawn at it.
+    const QImage eye = drawEyeIcon(QUADREL_PROGRAM_ICON_SIZE);
     const QImage icon = eye.convertToFormat(QImage::Format_Indexed8, medianCutPalette(eye, 256));
 
-    const struct {
-        const char *name;
-        bool saved;
-    } results[] = {
-        {"title.bmp", saveBitmap(title, out.filePath(QStringLiteral("title.bmp")))},
-        {"banner.bmp", saveBitmap(banner, out.filePath(QStringLiteral("banner.bmp")))},
-        {"quadrel.ico", writeIndexedIcon(icon, out.filePath(QStringLiteral("quadrel.ico")))},
-        {"quadrel.png", icon.save(out.filePath(QStringLiteral("quadrel.png")), "PNG")},
-        {"quadrel-256.png", drawEyeIcon(256).save(out.filePath(QStringLiteral("quadrel-256.png")), "PNG")},
-        {"quadrel-16.png", saveEyeIcon(out, 16)},
-        {"quadrel-24.png", saveEyeIcon(out, 24)},
-        {"quadrel-48.png", saveEyeIcon(out, 48)},
-        {"quadrel-64.png", saveEyeIcon(out, 64)},
-        {"quadrel-128.png", saveEyeIcon(out, 128)},
-        {"quadrel-512.png", saveEyeIcon(out, 512)},
-        {"quadrel.svg", writeEyeSvg(out.filePath(QStringLiteral("quadrel.svg")))},
-    };
+    // Writes one file of the folder, and says so when it cannot.
     int status = 0;
-    for (const auto &result : results) {
-        if (!result.saved) {
-            err << "could not write " << out.filePath(QString::fromLatin1(result.name)) << '\n';
-            status = 1;
-        }
-    }
-
-    // Twice the size, for screens scaled by two: Qt picks them by their @2x names.
-    const struct {
-        const char *name;
-        QImage picture;
-    } doubled[] = {
-        {"title@2x.bmp", ChromeLettering{QStringLiteral("Quadrel"), narrow, true}.draw(QSize(162, 82), 2)},
-        {"banner@2x.bmp", ChromeLettering{QStringLiteral("Word Entry Station"), font, false}.draw(QSize(497, 57), 2)},
-    };
-    for (const auto &[name, picture] : doubled) {
+    const auto write = [&](const char *name, const auto &save) {
         const QString fileName = out.filePath(QString::fromLatin1(name));
-        QImage bitmap = picture;
-        bitmap.setDotsPerMeterX(2 * dotsPerMeter);
-        bitmap.setDotsPerMeterY(2 * dotsPerMeter);
-        if (!bitmap.save(fileName, "BMP")) {
+        if (!save(fileName)) {
             err << "could not write " << fileName << '\n';
             status = 1;
         }
+    };
+    write("title.bmp", [&](const QString &f) { return saveBitmap(title.draw(titleSize), f); });
+    write("banner.bmp", [&](const QString &f) { return saveBitmap(banner.draw(bannerSize), f); });
+    // Twice the size, for screens scaled by two: Qt picks them by their @2x names.
+    write("title@2x.bmp", [&](const QString &f) { return saveBitmap(title.draw(titleSize, 2), f, 2); });
+    write("banner@2x.bmp", [&](const QString &f) { return saveBitmap(banner.draw(bannerSize, 2), f, 2); });
+    write("quadrel.ico", [&](const QString &f) { return writeIndexedIcon(icon, f); });
+    write("quadrel.svg", writeEyeSvg);
+    for (const ThemeIcon::Picture &picture : ThemeIcon::pictures) {
+        const QImage image = picture.size == QUADREL_PROGRAM_ICON_SIZE ? icon : drawEyeIcon(picture.size);
+        write(picture.file, [&](const QString &f) { return image.save(f, "PNG"); });
     }
     return status;
 }
