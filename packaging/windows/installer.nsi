@@ -6,6 +6,8 @@
 ; A 64-bit installer for a 64-bit game: its registry and Program Files are the native ones.
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; No file's date goes into the installer: two builds of the same files are the same bytes.
+SetDateSave off
 RequestExecutionLevel admin
 ManifestDPIAware true
 
