@@ -9,3 +9,10 @@ wine_manages_windows_for() {
     "${BASH_SOURCE[0]%/*}/wine-run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed \
         /d "$managed" /f >/dev/null || fail "Wine's registry took no window management setting"
 }
+
+# The Windows version the prefix reports: win10, or win7 or win81 to see what older ones get.
+# Qt 6 runs on Windows 10 and later; Debian 12's Wine 8 reports Windows 7 in a new prefix.
+# Usage: wine_reports_windows VERSION   (with WINEPREFIX set)
+wine_reports_windows() {
+    "${BASH_SOURCE[0]%/*}/wine-run" reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null
+}
