@@ -1,13 +1,8 @@
 #!/usr/bin/env bash
-# The installer in one new Wine prefix, run with /S as a deployment script would:
-# - on Windows 7 and 8.1 it refuses with a non-zero status, and the prefix is unchanged;
-# - on Windows 10, for the current user: an earlier version, in a folder of the player's
-#   choice, then this one over it, then this one again: each time the prefix holds one copy
-#   (the release's files, the uninstaller, the user's Start-menu shortcut) and one entry among
-#   installed apps, in the user's registry; the installed game starts and Ctrl+X ends it;
-# - for all users (/AllUsers): Program Files, the common Start menu, the machine's registry;
-# - each uninstaller, started as Windows would (the entry's QuietUninstallString), leaves the
-#   prefix's files and registry as they were before the first install.
+# The installer with /S in one new Wine prefix: refusing Windows 7 and 8.1; on Windows 10 for
+# the user (an earlier version in a folder given with /D, this one over it, over itself) and
+# for all users, each time one copy and one entry, and each uninstall leaving the prefix's
+# files and registry as they were. The installed game starts and Ctrl+X ends it.
 # Usage: installer.sh SETUP.EXE RELEASE_FOLDER DISPLAY_VERSION PUBLISHER
 set -euo pipefail
 setup=$1 release=$2 version=$3 publisher=$4
@@ -26,104 +21,77 @@ start_desktop none
 "$wine" wineboot --init
 wine_manages_windows_for none
 
-# Every file and folder of drive C and both registries, once the prefix's processes have
-# ended. Left out: the times Wine notes on each key; what Wine lists again at each session's
-# start (the devices it finds, the host's fonts); and the empty folder in which NSIS's
-# uninstaller ran a copy of itself (%TEMP%\~nsuA.tmp), which it asks Windows to remove at the
-# next start before the copy in it.
+# Drive C and both registries, but for the times of keys, what Wine lists anew at each start
+# (devices, the host's fonts), and the empty %TEMP%\~nsuA.tmp NSIS's uninstaller ran from.
 wine_lists='^\[(System\\\\CurrentControlSet\\\\(Control\\\\Class|Enum)\\\\|Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards[]\\]|.*CurrentVersion\\\\Fonts]|Software\\\\Wine\\\\Fonts\\\\External Fonts])'
 prefix_state() {
     timeout 60 wineserver -w
-    (cd "$WINEPREFIX/drive_c" && find . -mindepth 1 -printf '%y %P\n' | LC_ALL=C sort) \
-        | grep -v -E '^d users/[^/]+/Temp/~nsu[A-Z0-9]*\.tmp$' || true
-    local root
-    for root in HKLM:system HKCU:user; do
-        echo "== ${root%:*}"
-        sed -E -e 's/^(\[.*\]) [0-9]+$/\1/' -e '/^#time=/d' "$WINEPREFIX/${root#*:}.reg" \
-            | wine_lists=$wine_lists awk '/^\[/ { listed = $0 ~ ENVIRON["wine_lists"] } !listed'
-    done
-}
-expect_state() {
-    prefix_state >"$scratch/now"
-    diff "$1" "$scratch/now" >&2 || fail "$2"
+    { (cd "$WINEPREFIX/drive_c" && find . -mindepth 1 -printf '%y %P\n' | LC_ALL=C sort) \
+        | grep -v -E '^d users/[^/]+/Temp/~nsu[A-Z0-9]*\.tmp$'
+      for root in HKLM:system HKCU:user; do
+          echo "== ${root%:*}"
+          sed -E -e 's/^(\[.*\]) [0-9]+$/\1/' -e '/^#time=/d' "$WINEPREFIX/${root#*:}.reg" \
+              | wine_lists=$wine_lists awk '/^\[/ { listed = $0 ~ ENVIRON["wine_lists"] } !listed'
+      done; } >"$1"
 }
 
-# The text values of the entry among installed apps under ROOT (HKLM or HKCU) in a saved
-# state, as NAME=VALUE lines.
-# Usage: entry STATE ROOT
-entry() {
-    awk -v root="== $2" -v key='[Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Quadrel]' '
-        /^== / { inRoot = $0 == root } /^\[/ { inKey = inRoot && $0 == key; next } inKey' "$1" \
-        | sed -n -E 's/^"([^"]+)"="(.*)"$/\1=\2/; T; s/\\\\/\x01/g; s/\\"/"/g; s/\x01/\\/g; p'
-}
-
-# The prefix holds what it held in BEFORE, and now one copy: the files of FOLDER (a Unix
-# folder) in the Windows folder INSTALLED, the uninstaller and the shortcut in the Start menu
-# under SHORTCUT_ROOT (a folder of drive C); and one entry, under ROOT, of DISPLAY_VERSION.
-# Usage: expect_installed BEFORE FOLDER INSTALLED SHORTCUT_ROOT ROOT DISPLAY_VERSION
+# The prefix holds $before and one copy (FOLDER's files, the uninstaller, the shortcut) and
+# one entry, under ROOT (HKCU or HKLM).
+# Usage: expect_installed FOLDER INSTALLED SHORTCUT_ROOT ROOT DISPLAY_VERSION
 expect_installed() {
-    local copy=${3#C:\\} other=HKLM
+    local copy=${2#C:\\}
     copy=${copy//\\//}
-    [ "$5" = HKLM ] && other=HKCU
-    { grep '^f ' "$1"
-      (cd "$2" && find . -type f -printf "f $copy/%P\n")
-      echo "f $copy/Uninstall.exe"
-      echo "f $4/Microsoft/Windows/Start Menu/Programs/Quadrel.lnk"; } | LC_ALL=C sort >"$scratch/expected"
-    prefix_state >"$scratch/now"
-    grep '^f ' "$scratch/now" | diff "$scratch/expected" - >&2 \
-        || fail "the prefix does not hold exactly one copy of the release in $3"
-    entry "$scratch/now" "$5" >"$scratch/entry"
-    for field in DisplayName=Quadrel "DisplayVersion=$6" "Publisher=$publisher" \
-        "InstallLocation=$3" "DisplayIcon=$3\\Quadrel.exe,0"; do
-        grep -q -x -F "$field" "$scratch/entry" || fail "the entry under $5 has no $field"
+    { grep '^f ' "$before"; (cd "$1" && find . -type f -printf "f $copy/%P\n")
+      printf 'f %s\n' "$copy/Uninstall.exe" "$3/Microsoft/Windows/Start Menu/Programs/Quadrel.lnk"
+    } | LC_ALL=C sort >"$scratch/expected"
+    prefix_state "$scratch/now"
+    grep '^f ' "$scratch/now" | diff "$scratch/expected" - >&2 || fail "not one copy in $2"
+    sed -n -E '/^== /h; /^\[.*Uninstall\\\\Quadrel]$/,/^$/ { s/^"([^"]+)"="(.*)"$/\1=\2/; T; G;
+        s/\\\\/\x01/g; s/\\"/"/g; s/\x01/\\/g; s/\n== (.*)/ (\1)/; p }' "$scratch/now" >"$scratch/entry"
+    for field in DisplayName=Quadrel "DisplayVersion=$5" "Publisher=$publisher" "InstallLocation=$2"; do
+        grep -q -x -F "$field ($4)" "$scratch/entry" || fail "the entry under $4 has no $field"
     done
-    [ -z "$(entry "$scratch/now" $other)" ] || fail "an entry under $other too"
-    echo "installed in $3: $(find "$2" -type f | wc -l) files and the uninstaller; one entry, under $5"
+    [ "$(grep -c '^DisplayName=' "$scratch/entry")" = 1 ] || fail "more than one entry"
+    echo "installed in $2: $(find "$1" -type f | wc -l) files and the uninstaller; one entry, under $4"
 }
 
-# Runs the uninstaller that the entry under ROOT names, as Windows would, after
-# expect_installed: the prefix must be as it was in BEFORE.
-# Usage: uninstall ROOT BEFORE
+# Runs the entry's quiet uninstall command, as read by expect_installed.
 uninstall() {
-    local quiet
-    quiet=$(entry "$scratch/now" "$1" | sed -n 's/^QuietUninstallString=//p')
-    [[ $quiet =~ ^\"([^\"]+)\"\ (.*)$ ]] || fail "no quiet uninstall command under $1: '$quiet'"
-    "$wine" "${BASH_REMATCH[1]}" ${BASH_REMATCH[2]}
-    # Windows deletes the uninstaller's temporary copy when it next starts; Wine, when its
-    # next session starts.
-    timeout 60 wineserver -w
+    [[ $(cat "$scratch/entry") =~ QuietUninstallString=\"([^\"]+)\"\ ([^ ]+)\ \( ]] \
+        || fail "no quiet uninstall command"
+    "$wine" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}"
+    timeout 60 wineserver -w  # Windows deletes the uninstaller's copy when it next starts.
     "$wine" wineboot --restart
-    expect_state "$2" "the uninstaller under $1 did not leave the prefix as it was before"
-    echo "uninstalled from $1: the prefix is as it was"
+    prefix_state "$scratch/now"
+    diff "$before" "$scratch/now" >&2 || fail "the uninstaller left the prefix changed"
+    echo "uninstalled: the prefix is as it was"
 }
 
+before=$scratch/before
 for old in win7 win81; do
     wine_reports_windows "$old"
-    prefix_state >"$scratch/before"
+    prefix_state "$before"
     status=0
     "$wine" "$setup" /S || status=$?
-    [ "$status" -ne 0 ] || fail "the installer did not refuse $old"
-    expect_state "$scratch/before" "the refused installer on $old changed the prefix"
+    prefix_state "$scratch/now"
+    [ "$status" -ne 0 ] && cmp -s "$before" "$scratch/now" || fail "$old was not refused"
     echo "$old: refused with status $status, nothing installed"
 done
 
 wine_reports_windows win10
-prefix_state >"$scratch/before"
+prefix_state "$before"
 user=$(ls "$WINEPREFIX/drive_c/users" | grep -v -x Public)
-user_folder="users/$user/AppData/Roaming"
-
-# An earlier version, with a file this one no longer has, in a folder the player chose.
+# An earlier version, with a file this one no longer has.
 cp -al "$release" "$scratch/earlier"
 echo obsolete >"$scratch/earlier/earlier-only.txt"
-"$here/../../tools/windows/installer" "$scratch/earlier" "$scratch/earlier-setup.exe" 0.0.0.1 0.01 \
+"$here/../../tools/windows/installer" "$scratch/earlier" "$scratch/earlier.exe" 0.0.0.1 0.01 \
     "$publisher" "$publisher" "$here/../../assets/quadrel.ico"
-"$wine" "$scratch/earlier-setup.exe" /S '/D=C:\Games\Quadrel'
-expect_installed "$scratch/before" "$scratch/earlier" 'C:\Games\Quadrel' "$user_folder" HKCU 0.01
-
+"$wine" "$scratch/earlier.exe" /S '/D=C:\Games\Quadrel'
+expect_installed "$scratch/earlier" 'C:\Games\Quadrel' "users/$user/AppData/Roaming" HKCU 0.01
 folder="C:\\users\\$user\\AppData\\Local\\Programs\\Quadrel"
-for over in "the earlier version" "the same version"; do
+for over in "the earlier version" itself; do
     "$wine" "$setup" /S
-    expect_installed "$scratch/before" "$release" "$folder" "$user_folder" HKCU "$version"
+    expect_installed "$release" "$folder" "users/$user/AppData/Roaming" HKCU "$version"
     echo "(over $over)"
 done
 
@@ -133,8 +101,8 @@ step "Player 2" type Bob Return
 step board
 ctrl_x_ends_game send_key ctrl+x
 echo "the installed game started, and Ctrl+X ended it with status 0"
-uninstall HKCU "$scratch/before"
+uninstall
 
 "$wine" "$setup" /S /AllUsers
-expect_installed "$scratch/before" "$release" 'C:\Program Files\Quadrel' ProgramData HKLM "$version"
-uninstall HKLM "$scratch/before"
+expect_installed "$release" 'C:\Program Files\Quadrel' ProgramData HKLM "$version"
+uninstall

@@ -48,9 +48,8 @@ while read -r shown drawn; do
 done < <(paste <(ls "$scratch"/exe/*.png) <(ls "$scratch"/icon/*.png))
 echo "icon: $(icotool -l "$6" | wc -l) picture(s) of $(basename "$6"), the same to the pixel"
 
-# The application manifest (type 24, id 1: the one Windows reads for a program): Windows
-# refuses to start a program whose manifest is not well-formed XML, and reads each setting only
-# in its place and in its own namespace. Each line below: namespace, path, what is set there.
+# The application manifest (type 24, id 1): Windows refuses a program whose manifest is not
+# well-formed, and reads each setting (namespace, path, value) only in its place.
 wrestool -x --raw --type=24 --name=1 "$exe" >"$scratch/manifest" || fail "no application manifest"
 xmllint --noout "$scratch/manifest" || fail "the application manifest is not well-formed XML"
 while read -r namespace path test; do

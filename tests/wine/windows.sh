@@ -10,9 +10,8 @@ wine_manages_windows_for() {
         /d "$managed" /f >/dev/null || fail "Wine's registry took no window management setting"
 }
 
-# The Windows version the prefix reports: win10, or win7 or win81 to see what older ones get.
-# Qt 6 runs on Windows 10 and later; Debian 12's Wine 8 reports Windows 7 in a new prefix.
-# Usage: wine_reports_windows VERSION   (with WINEPREFIX set)
+# Usage: wine_reports_windows win10|win81|win7   (Debian 12's Wine 8 reports win7 in a new
+# prefix; Qt 6 needs Windows 10)
 wine_reports_windows() {
     "${BASH_SOURCE[0]%/*}/wine-run" reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null
 }
