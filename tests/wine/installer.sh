@@ -81,9 +81,10 @@ done
 wine_reports_windows win10
 prefix_state "$before"
 user=$(ls "$WINEPREFIX/drive_c/users" | grep -v -x Public)
-# An earlier version, with a file this one no longer has.
-cp -al "$release" "$scratch/earlier"
-echo obsolete >"$scratch/earlier/earlier-only.txt"
+# An earlier version: the game and a folder this one no longer has.
+mkdir -p "$scratch/earlier/obsolete"
+cp -l "$release/Quadrel.exe" "$scratch/earlier"
+echo obsolete >"$scratch/earlier/obsolete/earlier-only.txt"
 "$here/../../tools/windows/installer" "$scratch/earlier" "$scratch/earlier.exe" 0.0.0.1 0.01 \
     "$publisher" "$publisher" "$here/../../assets/quadrel.ico"
 "$wine" "$scratch/earlier.exe" /S '/D=C:\Games\Quadrel'
