@@ -10,7 +10,7 @@ here=$(dirname "$0")
 for part in steps x11 desktops keys focus; do source "$here/../e2e/$part.sh"; done
 source "$here/windows.sh"
 scratch=$(mktemp -d)
-trap 'stop_x11; stop_desktop; wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
+trap 'stop_x11; stop_desktop; wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
 export WINEPREFIX=$scratch/prefix
 # The installed game must find every DLL in its own folder, none in the build's.
 unset QUADREL_WINE_DLL_DIRS
