@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What Windows shows of Quadrel.exe, read back from the file itself with icoutils' wrestool:
-# the version information (fixed and text fields) and the program icon, every size of it.
+# the version information (fixed and text fields), the program icon, every size of it, and
+# the application manifest.
 # Usage: resources.sh Quadrel.exe VERSION PUBLISHER COPYRIGHT DESCRIPTION ICON.ico
 set -euo pipefail
 exe=$1 version=$2
@@ -46,3 +47,20 @@ while read -r shown drawn; do
     cmp -s "$shown" "$drawn" || fail "the executable's ${shown##*_} differs from the icon's"
 done < <(paste <(ls "$scratch"/exe/*.png) <(ls "$scratch"/icon/*.png))
 echo "icon: $(icotool -l "$6" | wc -l) picture(s) of $(basename "$6"), the same to the pixel"
+
+# The application manifest (type 24, id 1): Windows refuses a program whose manifest is not
+# well-formed, and reads each setting (namespace, path, value) only in its place.
+wrestool -x --raw --type=24 --name=1 "$exe" >"$scratch/manifest" || fail "no application manifest"
+xmllint --noout "$scratch/manifest" || fail "the application manifest is not well-formed XML"
+while read -r namespace path test; do
+    xpath="/*[local-name()='assembly' and namespace-uri()='urn:schemas-microsoft-com:asm.v1']"
+    for step in ${path//\// }; do xpath+="/*[local-name()='$step']"; done
+    found=$(xmllint --xpath "count($xpath[namespace-uri()='$namespace'][$test])" "$scratch/manifest")
+    [ "$found" = 1 ] || fail "the manifest does not set $path[$test] (in $namespace)"
+    echo "manifest: ${path##*/} $test"
+done <<'EOF'
+urn:schemas-microsoft-com:asm.v3 trustInfo/security/requestedPrivileges/requestedExecutionLevel @level='asInvoker'
+urn:schemas-microsoft-com:compatibility.v1 compatibility/application/supportedOS @Id='{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}'
+http://schemas.microsoft.com/SMI/2016/WindowsSettings application/windowsSettings/dpiAwareness .='PerMonitorV2'
+http://schemas.microsoft.com/SMI/2005/WindowsSettings application/windowsSettings/dpiAware .='true/pm'
+EOF

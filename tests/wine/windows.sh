@@ -9,3 +9,9 @@ wine_manages_windows_for() {
     "${BASH_SOURCE[0]%/*}/wine-run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed \
         /d "$managed" /f >/dev/null || fail "Wine's registry took no window management setting"
 }
+
+# Usage: wine_reports_windows win10|win81|win7   (Debian 12's Wine 8 reports win7 in a new
+# prefix; Qt 6 needs Windows 10)
+wine_reports_windows() {
+    "${BASH_SOURCE[0]%/*}/wine-run" reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null
+}
