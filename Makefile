@@ -89,10 +89,15 @@ test-windows: windows
 	cd build-windows && ctest --output-on-failure -L windows
 
 # What we publish, in release/: the .deb of this machine's Debian release, the Windows game, zip
-# and installer, and SHA256SUMS (tools/release). `make reproduce` builds them all again as
-# another builder would and compares them byte for byte.
-release: package windows
-	tools/release $(BUILD_DIR) build-windows release
+# and installer, and SHA256SUMS (tools/release). Each is built afresh in a folder of its own,
+# as a step that is up to date would keep the last commit's date. `make reproduce` builds them
+# all again as another builder would and compares them byte for byte.
+release:
+	rm -rf build-release build-windows-release
+	$(MAKE) package BUILD_DIR=build-release
+	tools/install-deps windows
+	BUILD_DIR=build-windows-release tools/windows/build
+	tools/release build-release build-windows-release release
 
 reproduce: release
 	tools/install-deps reproduce
@@ -105,4 +110,5 @@ test-deps:
 	tools/install-deps test
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench build-windows release
+	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench build-windows build-release \
+	    build-windows-release release
