@@ -1,5 +1,6 @@
 # The front door: `make run` to play, `make test` to run every test headless.
 BUILD_DIR ?= build
+WINDOWS_BUILD_DIR ?= build-windows
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 # A player's build is the game alone: no test, bench, screenshot or key-sending program, and no
@@ -80,13 +81,13 @@ package: build
 # none of it.
 windows:
 	tools/install-deps windows
-	TESTING=$(TESTING) tools/windows/build
+	TESTING=$(TESTING) BUILD_DIR=$(WINDOWS_BUILD_DIR) tools/windows/build
 
 # The Windows build's tests under Wine, built along with the release: the Qt Test suites, the
 # game played by keys on Wine's windows, the executable's resources and the installer.
 test-windows: TESTING = ON
 test-windows: windows
-	cd build-windows && ctest --output-on-failure -L windows
+	cd $(WINDOWS_BUILD_DIR) && ctest --output-on-failure -L windows
 
 # What we publish, in release/: the .deb of this machine's Debian release, the Windows game, zip
 # and installer, and SHA256SUMS (tools/release). Each is built afresh in a folder of its own,
@@ -95,8 +96,7 @@ test-windows: windows
 release:
 	rm -rf build-release build-windows-release
 	$(MAKE) package BUILD_DIR=build-release
-	tools/install-deps windows
-	BUILD_DIR=build-windows-release tools/windows/build
+	$(MAKE) windows WINDOWS_BUILD_DIR=build-windows-release
 	tools/release build-release build-windows-release release
 
 reproduce: release
@@ -110,5 +110,5 @@ test-deps:
 	tools/install-deps test
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench build-windows build-release \
+	rm -rf $(BUILD_DIR) build-asan build-fuzz build-bench $(WINDOWS_BUILD_DIR) build-release \
 	    build-windows-release release
